@@ -1,0 +1,57 @@
+// Cards of the 32-card German-suited pack.
+//
+// A card travels everywhere as a triple of bytes: suit 0..3 (Červené, Listy, Žaludy, Kule),
+// rank 7..14 (sedma, osma, devítka, desítka, spodek, svršek, král, eso) and a strength that
+// orders cards for the contract in force. In the suit game ("Barva") the ten ranks between the
+// král and the eso (ten 15, ace 16) and every trump gets 20 more, so any trump beats any other
+// card; in betl and durch the natural order 7..14 holds. A card laid to a trick that neither
+// follows the led suit nor trumps gets strength 0 and can never win.
+//
+// Only tens and aces carry points (10 each, 80 in the pack).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+enum ContractKind : uint8_t { Barva = 0, Betl = 1, Durch = 2 };
+
+struct Card {
+    uint8_t suit = 0;
+    uint8_t rank = 0;
+    uint8_t strength = 0;
+};
+
+// Two cards are the same card when suit and rank agree; strength is only an ordering value.
+inline bool SameCard(const Card& a, const Card& b) { return a.suit == b.suit && a.rank == b.rank; }
+
+constexpr uint8_t kSeven = 7, kTen = 10, kSpodek = 11, kSvrsek = 12, kKral = 13, kAce = 14;
+constexpr uint8_t kHearts = 0;  // Červené: the suit that HERCE makes dearer
+
+uint8_t CardStrength(uint8_t suit, uint8_t rank, uint8_t contractKind, uint8_t trumpSuit);
+inline int CardPoints(uint8_t rank) { return rank == kTen || rank == kAce ? 10 : 0; }
+
+// Name tables (suit 0..3, rank 7..14). Texts are UTF-8.
+std::string_view SuitName(uint8_t suit);      // "Červené"
+std::string_view SuitCallWord(uint8_t suit);  // "cervene"
+std::string_view SuitAdjective(uint8_t suit, uint8_t rank);  // "červená" / "červený" by rank group
+std::string_view RankName(uint8_t rank);      // "sedma" .. "eso"
+// Picture code of a rank: "7".."10", "j", "q", "k", "a"; 15 and 16 (suit-game strengths of the
+// ten and the ace) are accepted too. Empty for anything else.
+std::string_view RankPictureCode(uint8_t rank);
+// "cards/<suit>_<code>.bmp", or empty when the card has no picture.
+std::string CardPictureFile(uint8_t suit, uint8_t rank);
+// The tooltip of a face-up card: adjective, one blank, rank name ("zelený král").
+std::string CardHint(uint8_t suit, uint8_t rank);
+
+// "S_R" as used on the runner's command line and in its event output (e.g. "0_7", "3_14").
+std::string CardCode(const Card& c);
+bool ParseCardCode(std::string_view text, Card& out);
+
+std::string_view ContractName(uint8_t kind);      // "Barva", "Betl", "Durch"
+std::string_view ContractCallWord(uint8_t kind);  // "barva", "betl", "durch"
+
+// Doubling levels 0..10, "nefleknuto" .. "choť".
+constexpr int kMaxFlek = 10;
+std::string_view FlekName(int level);
+std::string_view FlekCallWord(int level);

@@ -1,0 +1,46 @@
+#include "deal/pack.h"
+
+#include "deal/random.h"
+
+bool PackAndPile::PileToPack() {
+    pack = pile;
+    for (int i = 1; i <= 32; ++i)
+        for (int j = i + 1; j <= 32; ++j)
+            if (SameCard(pack[i], pack[j])) return true;
+    return false;
+}
+
+void PackAndPile::FullShuffle(IRandom& random) {
+    bool taken[4][15] = {};
+    for (int pos = 1; pos <= 32; ++pos) {
+        for (;;) {
+            const uint8_t rank = uint8_t(7 + random.Next(8));
+            const uint8_t suit = uint8_t(random.Next(4));
+            if (taken[suit][rank]) continue;
+            taken[suit][rank] = true;
+            pile[pos] = Card{suit, rank, pile[pos].strength};
+            break;
+        }
+    }
+}
+
+bool PackAndPile::CutOne() {
+    pile[32] = pack[1];
+    for (int i = 1; i < 32; ++i) pile[i] = pack[i + 1];
+    return PileToPack();
+}
+
+bool PackAndPile::Shuffle(uint8_t mode, int cuts, IRandom& random) {
+    bool duplicate = false;
+    if (mode == FullShuffleMode) {
+        FullShuffle(random);
+        duplicate = PileToPack();
+    } else if (mode == NoShuffle) {
+        duplicate = PileToPack();
+    } else {
+        duplicate = PileToPack();
+        for (int i = 0; i < cuts; ++i) duplicate = CutOne() || duplicate;
+    }
+    ClearPile();
+    return duplicate;
+}

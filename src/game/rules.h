@@ -1,0 +1,42 @@
+// The rules in force: stakes, switches and the shuffling options. The window's rules dialogs,
+// the headless runner's rules file and the tests each provide them through IRules; the game
+// reads them at the moment a rule applies, so a change takes effect from then on.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct RuleSet {
+    // Stakes as texts, the way the rules dialog holds them (at most 10 characters each).
+    std::string zakladHry = "0.1";  // ZAKLAD_HRY, read leniently (ParseDecimalText)
+    std::string betl = "0.5";       // multipliers of the base stake, read as decimal numbers
+    std::string durch = "1";
+    std::string tichaSedma = "2";
+    std::string hlasenaSedma = "4";
+    bool nasobit = true;   // NASOBIT: a game over a hundred is multiplied
+    bool herce = true;     // HERCE: a game in hearts pays double
+    bool bezfleku = true;  // BEZFLEKU: an undoubled suit game ends at once
+    bool utek = true;      // UTEK: stored, never read by play
+    bool trideni = true;   // TRIDENI: true = the ten sorts before the ace in a suit game
+    uint8_t stovka = 3;    // STOVKA 1..3: which marriages count for a hundred
+    uint8_t michani = 3;   // MICHANI 1..3: full shuffle, no shuffle, cut only
+    uint8_t rozdani = 1;   // ROZDANI 1..2: random cut (1 in 32 "do plných"), always "do plných"
+    uint8_t pocetSejmuti = 10;  // POCET_SEJMUTI 2..32: cuts in cut-only mode
+};
+
+enum StovkaOption : uint8_t { StovkaFirstOnly = 1, StovkaAll = 2, StovkaFirstRestAdded = 3 };
+
+class IRules {
+public:
+    virtual ~IRules() = default;
+    virtual const RuleSet& Current() const = 0;
+};
+
+// Rules held by value: the tests' and the headless runner's source of rules.
+class FixedRules : public IRules {
+public:
+    FixedRules() = default;
+    explicit FixedRules(RuleSet r) : rules(std::move(r)) {}
+    const RuleSet& Current() const override { return rules; }
+    RuleSet rules;
+};

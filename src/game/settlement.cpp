@@ -1,0 +1,277 @@
+// Pricing a finished game and moving the money.
+//
+// A suit game is worth the base stake, doubled once per flek level, twice in hearts when HERCE
+// is on, and (NASOBIT) once more for every ten points over a hundred that either side took.
+// The seven of trumps in the last trick is settled apart from the game: declared or silent,
+// won or killed, for or against the declarer. A declared hundred doubles a won game again, or
+// costs twice the hundred's base doubled for every ten points it fell short. Betl and durch
+// are worth the base stake times their multiplier, doubled per flek level.
+//
+// Settling an amount a means the declarer receives 2a and each defender pays a.
+#include <cmath>
+#include <string>
+
+#include "game/thra.h"
+#include "records/text_format.h"
+
+namespace {
+
+const std::string kRule(37, '-');
+
+double Multiplier(const std::string& text, double fallback) {
+    double value;
+    return ReadLocaleDecimal(text, DecimalSeparator(), value) ? value : fallback;
+}
+
+double Doubled(double g, int times) {
+    for (int i = 0; i < times; ++i) g *= 2;
+    return g;
+}
+
+// Each ten points short of a hundred doubles what a failed hundred costs.
+double Short(int n) { return n >= 100 ? 1 : Doubled(1, 10 - n / 10); }
+
+bool IsTrumpSeven(const Card& c, uint8_t trump) { return c.suit == trump && c.rank == kSeven; }
+
+std::string FlekLabel(int flekCount) {
+    return "Fleknuto " + std::to_string(flekCount) + "x " + std::string(FlekName(flekCount));
+}
+
+}  // namespace
+
+void THra::Transfer(THrac* d, double a, bool record) {
+    d->money += 2 * a;
+    d->next->money -= a;
+    d->next->next->money -= a;
+    if (!record) return;
+    const uint8_t declarerResult = a > 0 ? ResultWon : a < 0 ? ResultLost : ResultNeither;
+    const uint8_t defenderResult = a > 0 ? ResultLost : a < 0 ? ResultWon : ResultNeither;
+    records_->AppendPlayingRec(d->name, contractKind, declarerResult, gamesPlayed);
+    records_->AppendPlayingRec(d->next->name, contractKind, defenderResult, gamesPlayed);
+    records_->AppendPlayingRec(d->next->next->name, contractKind, defenderResult, gamesPlayed);
+}
+
+int THra::HundredPointsDeclarer() {
+    int n = declarer->points;
+    if (rules().stovka == StovkaAll) return n;
+    n = n + declarer->firstMeld - declarer->meldSum;
+    LogLine("s první hláškou: " + std::to_string(n));
+    AddResultAmount("s První hláškou", n);
+    return n;
+}
+
+int THra::HundredPointsDefenders() {
+    THrac* a = declarer->next;
+    THrac* b = a->next;
+    int n = a->points + b->points;
+    if (rules().stovka == StovkaAll) return n;
+    n = n + a->firstMeld + b->firstMeld - a->meldSum - b->meldSum;
+    LogLine("s první hláškou: " + std::to_string(n));
+    AddResultAmount("s První hláškou", n);
+    return n;
+}
+
+namespace {
+
+// The human's own result: what seat 1 won or lost in this settlement. Compared in whole cents,
+// so amounts that cancel out are "Hra za hubičku" and not a loss of 0.00.
+enum class Personal { Won, Lost, Even };
+
+Personal PersonalResult(double delta) {
+    const double cents = std::round(delta * 100);
+    return cents > 0 ? Personal::Won : cents < 0 ? Personal::Lost : Personal::Even;
+}
+
+}  // namespace
+
+void THra::SettleSuitGame(THrac* w) {
+    const RuleSet& r = rules();
+    state = Waiting;
+    result_->ClearResultLines();
+
+    THrac* def1 = declarer->next;
+    THrac* def2 = def1->next;
+    const int d = declarer->points;
+    const int o = def1->points + def2->points;
+    if (declarer->IsHuman()) {
+        LogLine("Protihráči uhráli " + std::to_string(o));
+        LogLine("Uhrál jsi " + std::to_string(d));
+        AddResultLine(PadRight("Uhrál jsi", 30) + std::to_string(d));
+        AddResultLine(PadRight("Protihráči uhráli", 30) + std::to_string(o));
+    } else {
+        LogLine("Protiháč uhrál " + std::to_string(d));
+        LogLine("Uhráli jste " + std::to_string(o));
+        AddResultLine(PadRight("Protiháč uhrál", 30) + std::to_string(d));
+        AddResultLine(PadRight("Uhráli jste", 30) + std::to_string(o));
+    }
+    AddResultLine(kRule);
+
+    const double base = ParseDecimalText(r.zakladHry);
+    const bool hearts = TrumpSuit() == kHearts;
+    double g = base;
+    AddResultAmount("Základ hry ", g);
+    g = Doubled(g, flekCount);
+    AddResultAmount(FlekLabel(flekCount), g);
+    if (hearts && r.herce) {
+        g *= 2;
+        AddResultAmount("Červené", g);
+    }
+    if (r.nasobit) {
+        const int t = d > o ? d : o;
+        if (t >= 100) {
+            g = Doubled(g, (t - 100) / 10 + 1);
+            AddResultAmount("Hra nad sto", g);
+        }
+    }
+
+    // The seven: the first case that applies, else the silent sevens of the last trick.
+    const uint8_t trump = TrumpSuit();
+    const double sevenBase = base * (sevenFlekCount + 1) * (hearts ? 2 : 1);
+    const double silent = sevenBase * Multiplier(r.tichaSedma, 2);
+    const double declared = sevenBase * Multiplier(r.hlasenaSedma, 4);
+    auto settleSeven = [&](double v, std::string_view text) {
+        AddResultAmount(text, v);
+        LogLine(text);
+        Transfer(declarer, v, false);
+    };
+    const bool winnerSeven = IsTrumpSeven(w->playedCard, trump);
+    if (w == declarer && winnerSeven && sevenDeclared) {
+        settleSeven(declared, "Uhraná hlášená sedma");
+    } else if (w == declarer && winnerSeven) {
+        settleSeven(silent, "Uhraná tichá sedma");
+    } else if (sevenDeclared) {
+        settleSeven(-declared, "Neuhraná hlášená sedma");
+    } else if (sevenAgainst && winnerSeven) {
+        settleSeven(-declared, "Uhraná hlášená sedma proti");
+    } else if (sevenAgainst) {
+        settleSeven(declared, "Neuhraná hlášená sedma proti");
+    } else {
+        if (IsTrumpSeven(declarer->playedCard, trump) && w != declarer)
+            settleSeven(-silent, "Zabitá sedma");
+        for (THrac* def : {def1, def2}) {
+            if (!IsTrumpSeven(def->playedCard, trump)) continue;
+            if (w == def)
+                settleSeven(-silent, "Tichá sedma proti");
+            else
+                settleSeven(silent, "Zabitá sedma");
+        }
+    }
+
+    // The game and the hundred.
+    const double hundredBase = Doubled(base * (hearts && r.herce ? 2 : 1), flekCount);
+    auto hundredLine = [&](std::string_view text) {
+        AddResultAmount(text, g);
+        LogLine(text);
+    };
+    if (d > o) {
+        if (hundredDeclared) {
+            const int n = HundredPointsDeclarer();
+            if (n >= 100) {
+                g *= 2;
+                hundredLine("Uhraná hlášená stovka");
+            } else {
+                g = -2 * hundredBase * Short(n);
+                hundredLine("Neuhraná hlášená stovka");
+            }
+        } else if (hundredAgainst) {
+            g = 2 * hundredBase * Short(HundredPointsDefenders());
+            hundredLine("Neuhraná hlášená stovka proti");
+        }
+    } else {
+        g = -g;  // a tie is lost
+        if (hundredDeclared) {
+            g = -2 * hundredBase * Short(HundredPointsDeclarer());
+            hundredLine("Neuhraná hlášená stovka");
+        }
+        if (hundredAgainst) {
+            const int n = HundredPointsDefenders();
+            if (n >= 100) {
+                g *= 2;
+                hundredLine("Uhraná hlášená stovka proti");
+            } else {
+                g = 2 * hundredBase * Short(n);
+                hundredLine("Neuhraná hlášená stovka proti");
+            }
+        }
+    }
+    Transfer(declarer, g, true);
+    AddResultLine(kRule);
+
+    const double delta = seats[0]->money - moneyBase;
+    const char sep = DecimalSeparator();
+    switch (PersonalResult(delta)) {
+        case Personal::Won:
+            AddResultAmount("Získal jsi", delta);
+            PlaySound("wavs\\hura.wav", true);
+            LogLine("Získal jsi " + FormatFixed(delta, 0, 2, sep));
+            break;
+        case Personal::Lost:
+            AddResultAmount("Prišel  jsi o", -delta);
+            PlaySound("wavs\\smula.wav", true);
+            LogLine("Prišel  jsi o " + FormatFixed(-delta, 0, 2, sep));
+            break;
+        case Personal::Even:
+            AddResultLine("Hra za hubičku");
+            PlaySound("wavs\\hubicka.wav", true);
+            LogLine("Hra za hubičku");
+            break;
+    }
+
+    if (result_->ShowResult(talon, trumpCard)) newGameRequested = true;
+    ShowFinance();
+    view_->HideMeldPictures();
+    for (THrac* s : seats) s->ResetMeldPlace();
+}
+
+void THra::SettleBetlDurch(THrac* w) {
+    const RuleSet& r = rules();
+    view_->EnableNewGame(true);
+    view_->EnableRulesMenu(true);
+    state = Waiting;
+    result_->ClearResultLines();
+
+    const bool betl = contractKind == Betl;
+    const bool declarerWon = betl ? w != declarer : w == declarer;
+    const char* sound = declarerWon ? "wavs\\hura.wav" : "wavs\\smula.wav";
+    const char* log;
+    const char* label;
+    if (betl) {
+        log = declarerWon ? "Vyhraný betl" : "Prohraný betl";
+        label = declarerWon ? "Vyhraný betl " : "Prohrany betl ";
+    } else {
+        log = declarerWon ? "Vyhraný durch" : "Prohraný durch";
+        label = declarerWon ? "Vyhraný durch " : "Prohrany durch ";
+    }
+    const double multiplier = betl ? Multiplier(r.betl, 0.5) : Multiplier(r.durch, 1);
+    double g = ParseDecimalText(r.zakladHry) * multiplier;
+    PlaySound(sound, true);
+    LogLine(log);
+    AddResultAmount(label, g);
+    g = Doubled(g, flekCount);
+    AddResultAmount(FlekLabel(flekCount), g);
+    Transfer(declarer, declarerWon ? g : -g, true);
+
+    AddResultLine(kRule);
+    const double delta = seats[0]->money - moneyBase;
+    const char sep = DecimalSeparator();
+    switch (PersonalResult(delta)) {
+        case Personal::Won:
+            AddResultAmount("Získal jsi", delta);
+            LogLine("Získal jsi " + FormatFixed(delta, 0, 2, sep));
+            break;
+        case Personal::Lost:
+            AddResultAmount("Prišel  jsi o", -delta);
+            LogLine("Prišel  jsi o " + FormatFixed(-delta, 0, 2, sep));
+            break;
+        case Personal::Even:
+            AddResultLine("Hra za hubičku");
+            LogLine("Hra za hubičku");
+            break;
+    }
+
+    if (result_->ShowResult(talon, trumpCard)) newGameRequested = true;
+    for (THrac* s : seats) s->PutRemainingOnPile();
+    ShowFinance();
+    view_->HideMeldPictures();
+    for (THrac* s : seats) s->ResetMeldPlace();
+}

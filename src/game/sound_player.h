@@ -1,0 +1,14 @@
+// What the game asks of the sound player: a WAV file played with or without waiting, and a
+// spoken call. Names keep their stored form ("wavs\durch.wav"); the player opens them with '/'.
+#pragma once
+
+#include <string_view>
+
+class ISoundPlayer {
+public:
+    virtual ~ISoundPlayer() = default;
+    virtual void PlaySound(std::string_view /*file*/, bool /*noWait*/) {}
+    virtual void SayCall(int /*seatNo*/, std::string_view /*callWord*/) {}
+};
+
+class SilentSoundPlayer : public ISoundPlayer {};

@@ -1,0 +1,269 @@
+#include "game/thra.h"
+
+#include <chrono>
+#include <cstdio>
+
+#include "records/text_format.h"
+#include "robot/trobot.h"
+#include "table/tplayer.h"
+
+namespace {
+
+NullTableView gNullView;
+SilentSoundPlayer gSilentSound;
+NullResultView gNullResult;
+NoPlayingRecords gNoRecords;
+FixedRules gDefaultRules;
+
+std::unique_ptr<THrac> DefaultSeat(THra& game, int seatNo) {
+    if (seatNo == 1) return std::make_unique<TPlayer>(game, seatNo);
+    return std::make_unique<TRobot>(game, seatNo);
+}
+
+}  // namespace
+
+THra::THra(GamePorts ports, const SeatFactory& factory) {
+    SetPorts(ports);
+    gamesPlayed = 0;
+    for (int no = 1; no <= 3; ++no) {
+        owned_[no - 1] = factory ? factory(*this, no) : DefaultSeat(*this, no);
+        seats[no - 1] = owned_[no - 1].get();
+    }
+    static constexpr const char* kNames[3] = {"Kuba", "Lumir", "Bohous"};
+    for (int i = 0; i < 3; ++i) {
+        seats[i]->next = seats[(i + 1) % 3];
+        seats[i]->name = kNames[i];
+        seats[i]->money = 1000.0;
+        seats[i]->SetMayHoldAll();
+        seats[i]->ResetMeldPlace();
+    }
+    forehand = seats[2];
+    declarer = onTurn = trickLeader = trickWinner = forehand;
+    ledCount = {0, 0, 0, 0};
+    // The very first deal of a run takes its pack from this pile in every shuffling mode.
+    cards.FullShuffle(*random_);
+}
+
+THra::~THra() = default;
+
+void THra::SetPorts(const GamePorts& p) {
+    view_ = p.view ? p.view : &gNullView;
+    sound_ = p.sound ? p.sound : &gSilentSound;
+    result_ = p.result ? p.result : &gNullResult;
+    records_ = p.records ? p.records : &gNoRecords;
+    rules_ = p.rules ? p.rules : &gDefaultRules;
+    if (p.random) {
+        random_ = p.random;
+    } else if (!random_) {
+        const auto seed = uint64_t(std::chrono::system_clock::now().time_since_epoch().count());
+        ownRandom_ = std::make_unique<SeededRandom>(seed);
+        random_ = ownRandom_.get();
+    }
+}
+
+void THra::NewGame() {
+    PlaySound("wavs\\rozdani.wav", false);
+    result_->ClearTrickRows();
+    newGameRequested = false;
+    flekCount = 0;
+    sevenFlekCount = 0;
+    view_->HraDisableAll();
+    view_->EnableRulesMenu(false);
+    view_->EnableNewGame(false);
+    contractKind = Barva;
+    ResetDeal();
+    state = Waiting;
+    DealNewGame();
+}
+
+void THra::ResetDeal() {
+    forehand = forehand->next;
+    declarer = onTurn = forehand;
+    contractKind = Barva;
+    state = Dealing;
+    cardsOnTable = 0;
+    declarerPlayed = false;
+    tricksPlayed = 0;
+}
+
+void THra::PresetNextDeal(const std::array<Card, 33>& pack, bool full) {
+    presetDeal_.emplace(pack, full);
+}
+
+void THra::DealNewGame() {
+    ++gamesPlayed;
+    char rule[96];
+    std::snprintf(rule, sizeof rule, "---%u%s", unsigned(gamesPlayed),
+                  "---------------------------------------------------------------");
+    LogLine(rule);
+    view_->ShowTrumpBack();
+    view_->UncheckDeclarationBoxes();
+    flekCount = 0;
+    sevenFlekCount = 0;
+    sevenDeclared = hundredDeclared = sevenAgainst = hundredAgainst = false;
+    view_->DisableHumanButtons();
+
+    Deal();
+
+    for (THrac* s : seats) {
+        s->ResetMeldPlace();
+        s->points = 0;
+        s->meldSum = 0;
+        s->firstMeld = 0;
+    }
+    forehand->ChooseTrump();
+    view_->SetDeclarerLabel(std::string("Hraje :") + declarer->name);
+    view_->SetContractLabel(ContractName(contractKind));
+}
+
+void THra::HandPlace(int seatNo, int& left, int& top, int& dx, int& dy) const {
+    const int c = ColumnStep();
+    switch (seatNo) {
+        case 1: left = 120, top = view_->TableHeight() - 121, dx = c, dy = 0; break;
+        case 2: left = 20, top = 70, dx = 0, dy = c; break;
+        default: left = 120, top = 30, dx = c, dy = 0; break;
+    }
+}
+
+void THra::Deal() {
+    const RuleSet& r = rules();
+    if (presetDeal_) {
+        cards.pack = presetDeal_->first;
+        fullDeal = presetDeal_->second;
+        cards.ClearPile();
+        presetDeal_.reset();
+    } else {
+        // A pile holding some card twice is still dealt; the player is told once per deal.
+        bool duplicate = cards.Shuffle(r.michani, r.pocetSejmuti, *random_);
+        if (r.rozdani == AlwaysFull) {
+            fullDeal = true;
+        } else {
+            fullDeal = random_->Next(32) == 1;
+            if (!fullDeal) duplicate = cards.CutOne() || duplicate;
+        }
+        if (duplicate) view_->ShowMessage(kDuplicateMessage);
+    }
+    if (fullDeal) LogLine("Do Plných");
+
+    // Pack positions by seat (forehand, next, the one after) for both patterns.
+    static constexpr int kSplit[3][10] = {{1, 2, 3, 4, 5, 6, 7, 18, 19, 20},
+                                          {8, 9, 10, 11, 12, 23, 24, 25, 26, 27},
+                                          {13, 14, 15, 16, 17, 28, 29, 30, 31, 32}};
+    const bool humanForehand = forehand->IsHuman();
+    THrac* seat = forehand;
+    for (int order = 0; order < 3; ++order, seat = seat->next) {
+        const int count = order == 0 ? 12 : 10;
+        int left, top, dx, dy;
+        HandPlace(seat->seatNo, left, top, dx, dy);
+        for (int slot = 1; slot <= 12; ++slot) seat->hand[slot] = TKarta{};
+        for (int slot = 1; slot <= count; ++slot) {
+            int pos;
+            if (fullDeal) {
+                pos = (order == 0 ? 0 : order == 1 ? 12 : 22) + slot;
+            } else if (order == 0) {
+                pos = slot <= 10 ? kSplit[0][slot - 1] : 10 + slot;  // 11, 12 -> 21, 22
+            } else {
+                pos = kSplit[order][slot - 1];
+            }
+            TKarta& k = seat->hand[slot];
+            k.owner = seat;
+            k.SetTriple(cards.pack[pos]);
+            k.left = left;
+            k.top = top;
+            k.state = inHand;
+            k.picture = NewPictureHandle();
+            view_->CreateCardPicture(k.picture, left, top);
+            if (humanForehand && order == 0 && slot <= 7)
+                view_->ShowCardFace(k.picture, k.triple(), left, top);
+            else
+                view_->ShowCardBack(k.picture, left, top);
+            left += dx;
+            top += dy;
+            if (order == 0 && slot == 7) left += dx, top += dy;
+        }
+        seat->cardCount = uint8_t(count);
+    }
+}
+
+void THra::TakePlayedCardOut(THrac& seat) {
+    const int slot = seat.FindPlayedSlot();
+    if (slot == 0) return;
+    TKarta& k = seat.hand[slot];
+    cards.AddToPile(k.triple());
+    if (k.picture) view_->DestroyCardPicture(k.picture);
+    k.picture = 0;
+}
+
+void THra::IdleStep(bool& done) {
+    if (state == Playing) {
+        if (cardsOnTable == 0) {
+            if (onTurn->IsHuman()) humanMayPlay = true;
+            onTurn->PlayCard();
+        }
+        if (cardsOnTable == 1 || cardsOnTable == 2) {
+            TakePlayedCardOut(*onTurn);
+            onTurn = onTurn->next;
+            if (onTurn->IsHuman()) humanMayPlay = true;
+            onTurn->PlayCard();
+        }
+        if (cardsOnTable == 3) {
+            TakePlayedCardOut(*onTurn);
+            cardsOnTable = 0;
+            declarerPlayed = false;
+            view_->SetBusyCursor(true);
+            state = TrickComplete;
+        }
+    } else if (state == TrickComplete) {
+        view_->SetTrickTimer(true);
+    }
+    done = true;
+    if (newGameRequested) NewGame();
+}
+
+void THra::TrickTimerFired() {
+    view_->SetTrickTimer(false);
+    view_->ClearTrickCards();
+    onTurn = EvaluateTrick();
+    view_->SetBusyCursor(false);
+    state = Playing;
+    if (tricksPlayed == 10) {
+        state = Waiting;
+        for (THrac* s : seats) {
+            s->ClearSeen();
+            s->SetMayHoldAll();
+        }
+        ledCount = {0, 0, 0, 0};
+    }
+}
+
+void THra::StrengthPassAll() {
+    for (THrac* s : seats) s->StrengthPass();
+}
+
+void THra::ShowSeatOneHand() {
+    THrac& s = *seats[0];
+    s.SortHand(rules().trideni);
+    int left, top, dx, dy;
+    HandPlace(1, left, top, dx, dy);
+    for (int i = 1; i <= s.cardCount; ++i) {
+        TKarta& k = s.hand[i];
+        k.left = 100 + i * ColumnStep();
+        k.top = top;
+        if (k.picture) view_->ShowCardFace(k.picture, k.triple(), k.left, k.top);
+    }
+}
+
+void THra::LogCall(const THrac& seat, std::string_view text) {
+    // The name and ": " cut to 11 characters: a ten-character name loses the blank.
+    std::string line = seat.name;
+    line += ": ";
+    line = Utf8Left(line, 11);
+    line += text;
+    view_->LogLine(line);
+}
+
+void THra::ShowFinance() { view_->ShowFinance(seats[0]->money, seats[1]->money, seats[2]->money); }
+
+void THra::AddResultAmount(std::string_view label, double amount) {
+    result_->AddResultLine(FormatResultAmountLine(label, amount, DecimalSeparator()));
+}

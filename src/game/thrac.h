@@ -1,0 +1,80 @@
+// A seat at the table. The controller asks every seat the same five questions (name trumps,
+// lay the talon, play a card, answer an announced game, answer a doubling offer); the human
+// (TPlayer) answers through the window, a computer player (TRobot) computes its answer, and a
+// test may script one. The base class answers nothing: it accepts every game and never doubles.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "deal/card.h"
+#include "deal/tkarta.h"
+
+class THra;
+
+// Bits of the doubling offer and answer.
+enum FlekFlag : uint8_t {
+    FlekGame = 1,
+    FlekSeven = 2,
+    FlekHundred = 4,
+    SevenAgainstFlag = 8,
+    HundredAgainstFlag = 16,
+};
+
+class THrac {
+public:
+    THrac(THra& game, int seatNo);
+    virtual ~THrac() = default;
+    THrac(const THrac&) = delete;
+    THrac& operator=(const THrac&) = delete;
+
+    // The five decisions, in slot order.
+    virtual void ChooseTrump() {}
+    virtual void LayTalon() {}
+    virtual void PlayCard() {}
+    virtual bool AnswerGame() { return true; }
+    virtual uint8_t AnswerFlek(uint8_t /*offer*/) { return 0; }
+
+    // Scans of slots 1..10 that count only cards still held (state inHand).
+    int FindCard(uint8_t suit, uint8_t rank) const;
+    int CountSuit(uint8_t suit) const;
+    int FindBeater(const Card& card) const;
+    int CountSeen(uint8_t suit) const;
+    void MarkSeen(const Card& card) { seen[card.suit][card.rank] = true; }
+    // The last slot of 1..10 whose card is playedCard, whatever its state; 0 if none.
+    int FindPlayedSlot() const;
+    void SortHand(bool tenBeforeAce);
+    void StrengthPass();
+    THrac* CurrentTrickWinner();
+    void PutRemainingOnPile();
+    // The marriage check made as this seat plays card k (a suit game only).
+    void AnnounceMeld(const Card& k);
+
+    // Marriage picture places for a new deal and after a settlement.
+    void ResetMeldPlace();
+    void ClearSeen();
+    void SetMayHoldAll() { mayHoldSuit = {true, true, true, true}; }
+    bool IsHuman() const { return human_; }
+
+    THra* game;
+    THrac* selfLink;
+    const int seatNo;  // 1 = bottom (the human in the window), 2 = left, 3 = top
+    std::string name;  // at most 10 characters
+    std::array<TKarta, 13> hand{};  // slots 1..12; 11 and 12 hold the talon when taken
+    bool seen[4][15] = {};          // cards seen played this deal, by suit and rank 7..14
+    Card playedCard{};
+    uint8_t cardCount = 0;
+    THrac* next = nullptr;
+    uint8_t points = 0;
+    uint8_t meldSum = 0;
+    uint8_t firstMeld = 0;
+    double money = 1000.0;
+    int16_t meldX = 0, meldY = 0;
+    int32_t meldDX = 0, meldDY = 0;
+    uint8_t meldShown = 0;
+    std::array<bool, 4> mayHoldSuit{true, true, true, true};
+
+protected:
+    bool human_ = false;
+};

@@ -1,0 +1,19 @@
+// Which card a seat may play to the trick in progress. This one function is the rule for every
+// player: the human's clicks are checked against it, the computer players' choices obey it and
+// the headless runner verifies every card with it.
+//
+//  - Leading, any card.
+//  - Holding the led suit, the seat must follow it, and must beat the card to beat when it can:
+//    the led card, or the second card if that followed suit and is stronger. When the second
+//    player trumped the trick (its card is of the trump card's suit, in every contract), any
+//    card of the led suit will do.
+//  - Void in the led suit, in the suit game: a seat holding a trump must play one, and must
+//    overtake a second player's trump when it can. In betl and durch a void seat plays anything.
+#pragma once
+
+#include "deal/card.h"
+
+class THra;
+class THrac;
+
+bool IsLegalPlay(const THra& game, const THrac& seat, const Card& card);

@@ -1,0 +1,3 @@
+#include "robot/trobot.h"
+
+TRobot::TRobot(THra& g, int no) : THrac(g, no) {}

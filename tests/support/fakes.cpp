@@ -1,0 +1,34 @@
+#include "support/fakes.h"
+
+#include <stdexcept>
+
+Card C(int suit, int rank) { return Card{uint8_t(suit), uint8_t(rank), 0}; }
+
+std::array<Card, 33> PackOf(const std::vector<std::string>& codes) {
+    if (codes.size() != 32) throw std::invalid_argument("a pack has 32 cards");
+    std::array<Card, 33> pack{};
+    for (size_t i = 0; i < 32; ++i)
+        if (!ParseCardCode(codes[i], pack[i + 1])) throw std::invalid_argument(codes[i]);
+    return pack;
+}
+
+std::array<Card, 33> OrderedPack() {
+    std::array<Card, 33> pack{};
+    int pos = 1;
+    for (int s = 0; s < 4; ++s)
+        for (int r = 7; r <= 14; ++r) pack[pos++] = C(s, r);
+    return pack;
+}
+
+void GiveHand(THrac& seat, std::initializer_list<Card> cards) {
+    for (auto& k : seat.hand) k = TKarta{};
+    int slot = 0;
+    for (const Card& c : cards) {
+        TKarta& k = seat.hand[++slot];
+        k.owner = &seat;
+        k.SetTriple(c);
+        k.state = inHand;
+    }
+    seat.cardCount = uint8_t(slot);
+    seat.StrengthPass();
+}

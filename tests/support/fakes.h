@@ -1,0 +1,151 @@
+// Recording fakes of the game's ports and a scripted seat, so tests can drive a deal
+// synchronously and read back everything the game showed, said and recorded.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "deal/random.h"
+#include "game/thra.h"
+#include "game/trick_rules.h"
+
+struct RecordingView : ITableView {
+    std::vector<std::string> log;  // oldest first (the window shows the newest on top)
+    std::vector<std::string> messages;
+    int picturesCreated = 0, picturesDestroyed = 0, facesShown = 0, backsShown = 0;
+    bool timerOn = false, busy = false;
+    bool sevenBox = false, hundredBox = false;
+    bool lastGameEnabled = false, newGameEnabled = true, rulesEnabled = true;
+    int meldPictures = 0;
+    std::string declarerLabel, contractLabel;
+
+    void CreateCardPicture(int, int, int) override { ++picturesCreated; }
+    void ShowCardFace(int, const Card&, int, int) override { ++facesShown; }
+    void ShowCardBack(int, int, int) override { ++backsShown; }
+    void DestroyCardPicture(int) override { ++picturesDestroyed; }
+    void ShowMeldPicture(int, const Card&, int, int) override { ++meldPictures; }
+    void SetDeclarerLabel(std::string_view t) override { declarerLabel = t; }
+    void SetContractLabel(std::string_view t) override { contractLabel = t; }
+    bool SevenBoxChecked() const override { return sevenBox; }
+    bool HundredBoxChecked() const override { return hundredBox; }
+    void EnableNewGame(bool on) override { newGameEnabled = on; }
+    void EnableRulesMenu(bool on) override { rulesEnabled = on; }
+    void EnableLastGame(bool on) override { lastGameEnabled = on; }
+    void SetBusyCursor(bool b) override { busy = b; }
+    void SetTrickTimer(bool on) override { timerOn = on; }
+    void LogLine(std::string_view t) override { log.emplace_back(t); }
+    void ShowMessage(std::string_view t) override { messages.emplace_back(t); }
+};
+
+struct RecordingSound : ISoundPlayer {
+    std::vector<std::string> played;  // "file" or "file (no wait)"
+    std::vector<std::string> calls;
+    void PlaySound(std::string_view file, bool noWait) override {
+        played.push_back(std::string(file) + (noWait ? " (no wait)" : ""));
+    }
+    void SayCall(int, std::string_view word) override { calls.emplace_back(word); }
+};
+
+struct RecordingResult : IResultView {
+    std::vector<std::string> lines;
+    std::vector<std::string> trickLeaders;
+    int shown = 0;
+    bool answerDeal = false;  // closes with "Rozdat" when true
+    void ClearResultLines() override { lines.clear(); }
+    void AddResultLine(std::string_view t) override { lines.emplace_back(t); }
+    bool ShowResult(const Card (&)[2], const Card&) override {
+        ++shown;
+        return answerDeal;
+    }
+    void AddTrickRow(std::string_view name, const Card (&)[3]) override {
+        trickLeaders.emplace_back(name);
+    }
+    void ClearTrickRows() override { trickLeaders.clear(); }
+};
+
+struct RecordedGame {
+    std::string name;
+    int kind, result, deal;
+};
+
+struct RecordingRecords : IPlayingRecords {
+    std::vector<RecordedGame> records;
+    void AppendPlayingRec(std::string_view name, uint8_t kind, uint8_t result,
+                          uint16_t deal) override {
+        records.push_back({std::string(name), kind, result, deal});
+    }
+};
+
+// Answers scripted draws first, then zeros.
+struct ScriptedRandom : IRandom {
+    std::deque<int> draws;
+    int Next(int n) override {
+        if (draws.empty()) return 0;
+        const int v = draws.front();
+        draws.pop_front();
+        return v % n;
+    }
+};
+
+// A seat whose decisions a test sets: it plays the first legal card of its hand, or the cards
+// queued in `script` (by suit and rank); it counts how often it was asked to play.
+class ScriptedSeat : public THrac {
+public:
+    ScriptedSeat(THra& g, int no) : THrac(g, no) {}
+    std::deque<Card> script;
+    int playCalls = 0, chooseTrumpCalls = 0;
+    bool acceptGame = true;
+    uint8_t flekAnswer = 0;
+    std::vector<uint8_t> offers;
+
+    void ChooseTrump() override { ++chooseTrumpCalls; }
+    bool AnswerGame() override { return acceptGame; }
+    uint8_t AnswerFlek(uint8_t offer) override {
+        offers.push_back(offer);
+        if (game->flekCount >= 10) return 0;
+        return flekAnswer;
+    }
+    void PlayCard() override {
+        ++playCalls;
+        int slot = 0;
+        if (!script.empty()) {
+            slot = FindCard(script.front().suit, script.front().rank);
+            script.pop_front();
+        } else {
+            for (int i = 1; i <= 10 && !slot; ++i)
+                if (hand[i].state == inHand && IsLegalPlay(*game, *this, hand[i].triple()))
+                    slot = i;
+        }
+        if (slot) game->PlayStep(*this, hand[slot]);
+    }
+};
+
+// A game with recording ports and scripted seats everywhere.
+struct TestTable {
+    RecordingView view;
+    RecordingSound sound;
+    RecordingResult result;
+    RecordingRecords records;
+    FixedRules rules;
+    ScriptedRandom random;
+    std::unique_ptr<THra> game;
+
+    TestTable() {
+        game = std::make_unique<THra>(
+            GamePorts{&view, &sound, &result, &records, &rules, &random},
+            [](THra& g, int no) { return std::make_unique<ScriptedSeat>(g, no); });
+    }
+    ScriptedSeat& seat(int no) { return static_cast<ScriptedSeat&>(*game->Seat(no)); }
+};
+
+Card C(int suit, int rank);
+// A pack from 32 "S_R" codes, positions 1..32.
+std::array<Card, 33> PackOf(const std::vector<std::string>& codes);
+// The 32 cards in suit order 0_7, 0_8, ... 3_14.
+std::array<Card, 33> OrderedPack();
+// Gives a seat exactly these cards in slots 1.., with strengths for the contract in force.
+void GiveHand(THrac& seat, std::initializer_list<Card> cards);
