@@ -1,24 +1,35 @@
 #include "records/text_format.h"
 
-#include <cerrno>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
 #include <limits>
+#include <system_error>
+
+// Numbers are converted with <charconv>, never with printf or strtod: the window's toolkit
+// switches the C library to the user's locale, which would change the separator under us.
 
 namespace {
 
 char gSeparator = '.';
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsContinuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // Byte offset just past the first `chars` characters of a UTF-8 text.
 size_t Utf8Offset(std::string_view text, size_t chars) {
     size_t i = 0;
     while (i < text.size() && chars > 0) {
         ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+        while (i < text.size() && IsContinuation(text[i])) ++i;
         --chars;
     }
     return i;
@@ -26,8 +37,12 @@ size_t Utf8Offset(std::string_view text, size_t chars) {
 
 }  // namespace
 
-char DecimalSeparator() { return gSeparator; }
-void SetDecimalSeparator(char separator) { gSeparator = separator; }
+char DecimalSeparator() {
+    return gSeparator;
+}
+void SetDecimalSeparator(char separator) {
+    gSeparator = separator;
+}
 
 double ParseDecimalText(std::string_view text) {
     size_t i = 0;
@@ -37,32 +52,37 @@ double ParseDecimalText(std::string_view text) {
     const size_t digitsStart = i;
     double integer = 0;
     while (i < text.size() && IsDigit(text[i])) integer = integer * 10 + (text[i++] - '0');
+    // Hundreds of digits: no amount at all, and an infinite stake would ruin every balance.
+    if (!std::isfinite(integer)) return 0;
     const bool hasDigits = i > digitsStart;
-    if (i == text.size() && hasDigits) return negative ? -integer : integer;
-    if (i >= text.size()) return 0;  // blanks, a bare sign or nothing: not a number
-
-    // Whatever character ended the integer serves as the decimal separator.
-    std::string_view rest = text.substr(i + 1, 20);
     double magnitude = integer;
-    bool fractionValid = !rest.empty();
-    long long f = 0;
-    for (char c : rest) {
-        if (!IsDigit(c)) {
-            fractionValid = false;
-            break;
+    if (i < text.size() || !hasDigits) {
+        // Whatever character ended the integer serves as the decimal separator ("," "." or
+        // anything else, a letter of several bytes included).
+        size_t after = i + 1;
+        while (after < text.size() && IsContinuation(text[after])) ++after;
+        const std::string_view rest = text.substr(std::min(after, text.size()), 20);
+        bool fractionValid = !rest.empty();
+        int64_t f = 0;
+        for (char c : rest) {
+            if (!IsDigit(c)) {
+                fractionValid = false;
+                break;
+            }
+            f = f * 10 + (c - '0');
+            if (f > std::numeric_limits<int32_t>::max()) {
+                fractionValid = false;
+                break;
+            }
         }
-        f = f * 10 + (c - '0');
-        if (f > std::numeric_limits<int32_t>::max()) {
-            fractionValid = false;
-            break;
+        if (fractionValid) {
+            double frac = double(f);
+            for (size_t k = 0; k < rest.size(); ++k) frac *= 0.1;
+            magnitude += frac;
         }
     }
-    if (fractionValid) {
-        double frac = double(f);
-        for (size_t k = 0; k < rest.size(); ++k) frac *= 0.1;
-        magnitude += frac;
-    }
-    return negative ? -magnitude : magnitude;
+    // Zero stays zero: "-0" must not come back as the text "-0".
+    return negative && magnitude != 0 ? -magnitude : magnitude;
 }
 
 bool ReadLocaleDecimal(std::string_view text, char separator, double& value) {
@@ -71,7 +91,10 @@ bool ReadLocaleDecimal(std::string_view text, char separator, double& value) {
     while (e > b && IsBlank(text[e - 1])) --e;
     std::string plain;
     size_t i = b;
-    if (i < e && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+    if (i < e && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') plain += '-';
+        ++i;
+    }
     size_t digits = 0;
     while (i < e && IsDigit(text[i])) plain += text[i++], ++digits;
     if (i < e && text[i] == separator) {
@@ -89,32 +112,64 @@ bool ReadLocaleDecimal(std::string_view text, char separator, double& value) {
         if (expDigits == 0) return false;
     }
     if (i != e) return false;
-    errno = 0;
-    char* end = nullptr;
-    const double v = std::strtod(plain.c_str(), &end);
-    if (errno == ERANGE || !std::isfinite(v)) return false;
+    double v = 0;
+    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), v);
+    if (ec != std::errc() || end != plain.data() + plain.size() || !std::isfinite(v)) {
+        return false;
+    }
     value = v;
     return true;
 }
 
 std::string ShortestDecimalText(double value, char separator) {
-    char buf[64];
-    for (int precision = 1; precision <= 15; ++precision) {
-        std::snprintf(buf, sizeof buf, "%.*g", precision, value);
-        if (std::strtod(buf, nullptr) == value) break;
+    if (!std::isfinite(value)) {
+        char buf[8];
+        return std::string(buf, size_t(std::to_chars(buf, buf + sizeof buf, value).ptr - buf));
     }
-    std::string text = buf;
+    // The fewest significant digits (at most 15) that give the number back.
+    char buf[400];
+    char* end = buf;
+    int digits = 1;
+    for (; digits <= 15; ++digits) {
+        end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1)
+                  .ptr;
+        double back = 0;
+        std::from_chars(buf, end, back);
+        if (back == value) break;
+    }
+    // With no exact form in 15 digits, the rounding may end in zeros that say nothing.
+    char* e = std::find(buf, end, 'e');
+    if (digits > 15) {
+        char* last = e;
+        while (last[-1] == '0') --last;
+        if (last[-1] == '.') --last;
+        std::copy(e, end, last);
+        end -= e - last;
+        e = last;
+        digits = int(std::count_if(buf, e, [](char c) { return IsDigit(c); }));
+    }
+    int exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    // Plain notation from 0.00001 up to 15 integer digits, as people write amounts.
+    if (exponent >= -5 && exponent < 15) {
+        end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed,
+                            std::max(0, digits - 1 - exponent))
+                  .ptr;
+    }
+    std::string text(buf, size_t(end - buf));
     for (char& c : text)
         if (c == '.') c = separator;
     return text;
 }
 
 std::string FormatFixed(double value, int width, int decimals, char separator) {
-    char buf[400];
-    std::snprintf(buf, sizeof buf, "%*.*f", width, decimals, value);
-    std::string text = buf;
+    char buf[400];  // the largest double has 309 integer digits
+    const char* end =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals).ptr;
+    std::string text(buf, size_t(end - buf));
     for (char& c : text)
         if (c == '.') c = separator;
+    if (width > 0 && text.size() < size_t(width)) text.insert(0, size_t(width) - text.size(), ' ');
     return text;
 }
 
@@ -135,7 +190,7 @@ std::string FormatResultAmountLine(std::string_view label, double amount, char s
 size_t Utf8Length(std::string_view text) {
     size_t n = 0;
     for (char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+        if (!IsContinuation(c)) ++n;
     return n;
 }
 
