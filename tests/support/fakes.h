@@ -24,10 +24,35 @@ struct RecordingView : ITableView {
     std::string declarerLabel, contractLabel;
 
     void CreateCardPicture(int, int, int) override { ++picturesCreated; }
-    void ShowCardFace(int, const Card&, int, int) override { ++facesShown; }
+    std::vector<int> faceUpPictures;  // pictures turned face up, in order
+    struct TrickCard {
+        int seatNo;
+        Card card;
+        int left, top;
+    };
+    std::vector<TrickCard> trickCards;  // cards laid on the table, in order
+
+    void ShowCardFace(int picture, const Card&, int, int) override {
+        ++facesShown;
+        faceUpPictures.push_back(picture);
+    }
+    void ShowTrickCard(int seatNo, const Card& card, int left, int top) override {
+        trickCards.push_back({seatNo, card, left, top});
+    }
     void ShowCardBack(int, int, int) override { ++backsShown; }
     void DestroyCardPicture(int) override { ++picturesDestroyed; }
-    void ShowMeldPicture(int, const Card&, int, int) override { ++meldPictures; }
+    struct MeldPicture {
+        int seatNo;
+        Card card;
+        int x, y;
+    };
+    std::vector<MeldPicture> meldShown;  // marriage pictures, in order
+    int meldHides = 0;
+    void ShowMeldPicture(int seatNo, const Card& card, int x, int y) override {
+        ++meldPictures;
+        meldShown.push_back({seatNo, card, x, y});
+    }
+    void HideMeldPictures() override { ++meldHides; }
     void SetDeclarerLabel(std::string_view t) override { declarerLabel = t; }
     void SetContractLabel(std::string_view t) override { contractLabel = t; }
     bool SevenBoxChecked() const override { return sevenBox; }
@@ -80,11 +105,13 @@ struct RecordingRecords : IPlayingRecords {
     }
 };
 
-// Answers scripted draws first, then zeros.
+// Answers scripted draws first, then a seeded sequence (a constant answer would make the
+// full shuffle, which redraws cards already taken, loop forever).
 struct ScriptedRandom : IRandom {
     std::deque<int> draws;
+    SeededRandom after{12345};
     int Next(int n) override {
-        if (draws.empty()) return 0;
+        if (draws.empty()) return after.Next(n);
         const int v = draws.front();
         draws.pop_front();
         return v % n;
@@ -98,10 +125,13 @@ public:
     ScriptedSeat(THra& g, int no) : THrac(g, no) {}
     std::deque<Card> script;
     int playCalls = 0, chooseTrumpCalls = 0;
+    int illegalScripted = 0;  // scripted cards that the legal-play rule refuses
     bool acceptGame = true;
     uint8_t flekAnswer = 0;
     std::vector<uint8_t> offers;
 
+    // Lets a scripted seat 1 stand for the human where the game tells the two apart.
+    void ActAsHuman() { human_ = true; }
     void ChooseTrump() override { ++chooseTrumpCalls; }
     bool AnswerGame() override { return acceptGame; }
     uint8_t AnswerFlek(uint8_t offer) override {
@@ -115,6 +145,7 @@ public:
         if (!script.empty()) {
             slot = FindCard(script.front().suit, script.front().rank);
             script.pop_front();
+            if (slot && !IsLegalPlay(*game, *this, hand[slot].triple())) ++illegalScripted;
         } else {
             for (int i = 1; i <= 10 && !slot; ++i)
                 if (hand[i].state == inHand && IsLegalPlay(*game, *this, hand[i].triple()))
@@ -149,3 +180,7 @@ std::array<Card, 33> PackOf(const std::vector<std::string>& codes);
 std::array<Card, 33> OrderedPack();
 // Gives a seat exactly these cards in slots 1.., with strengths for the contract in force.
 void GiveHand(THrac& seat, std::initializer_list<Card> cards);
+// Cards from blank-separated "S_R" codes ("0_7 3_14").
+std::vector<Card> CardsOf(std::string_view codes);
+// GiveHand from codes; every card gets a picture handle (seat number × 100 + slot).
+void GiveHandCodes(THrac& seat, std::string_view codes);
