@@ -146,6 +146,8 @@ bool ReplaceFileContents(const std::filesystem::path& file, std::string_view byt
 
 IniFile::IniFile() : doc_(std::make_unique<Doc>()) {}
 IniFile::~IniFile() = default;
+IniFile::IniFile(IniFile&&) noexcept = default;
+IniFile& IniFile::operator=(IniFile&&) noexcept = default;
 
 bool IniFile::Load(const std::filesystem::path& file, std::string& error) {
     doc_ = std::make_unique<Doc>();

@@ -20,6 +20,8 @@ public:
     ~IniFile();
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;
+    IniFile(IniFile&&) noexcept;
+    IniFile& operator=(IniFile&&) noexcept;
 
     // Reads the file. A missing file is no error (every key then gives its default), and
     // neither is a file whose contents make no sense. False, with the system's message in

@@ -1,0 +1,390 @@
+#include "records/game_settings.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <random>
+
+#include "records/ini_file.h"
+#include "records/temp_folder.h"
+#include "records/text_format.h"
+#include "support/fakes.h"
+
+namespace {
+
+struct RecordingSettingsWindow : ISettingsWindow {
+    std::vector<WindowBounds> boundsSet;
+    WindowBounds current;
+    std::map<int, std::string> names, money;
+    std::vector<std::string> cardBacksLoaded;
+    std::vector<std::string> pagesOpened;
+    bool cardBackLoads = true;
+
+    void SetWindowBounds(const WindowBounds& b) override {
+        boundsSet.push_back(b);
+        current = b;
+    }
+    WindowBounds CurrentWindowBounds() const override { return current; }
+    void ShowSeatName(int seatNo, std::string_view name) override { names[seatNo] = name; }
+    void ShowSeatMoney(int seatNo, std::string_view text) override { money[seatNo] = text; }
+    bool LoadCardBack(const std::string& path, std::string& error) override {
+        cardBacksLoaded.push_back(path);
+        if (!cardBackLoads) error = path + ": No such file or directory";
+        return cardBackLoads;
+    }
+    void OpenHomePage(const std::string& address) override { pagesOpened.push_back(address); }
+};
+
+class Settings : public ::testing::Test {
+protected:
+    TempFolder dir;
+    std::filesystem::path file = dir / "Kvelta.ini";
+    TestTable table;
+    THra& game = *table.game;
+    GameSettings settings;
+    RecordingSettingsWindow window;
+    const int32_t today = DayNumber(2024, 5, 15);
+    std::string error;
+
+    void TearDown() override { SetDecimalSeparator('.'); }
+
+    bool Load() { return LoadSettings(file, settings, game, window, today, error); }
+    bool Save() { return SaveSettings(file, settings, game, window, error); }
+    void WriteFile(std::string_view text) { WriteBytes(file, text); }
+    IniFile Saved() {
+        IniFile ini;
+        std::string e;
+        EXPECT_TRUE(ini.Load(file, e)) << e;
+        return ini;
+    }
+};
+
+}  // namespace
+
+TEST(DayNumber, CountsWholeDaysFromTheEndOf1899) {
+    EXPECT_EQ(DayNumber(1899, 12, 30), 0);
+    EXPECT_EQ(DayNumber(1900, 1, 1), 2);
+    EXPECT_EQ(DayNumber(1900, 3, 1), 61);  // 1900 was not a leap year
+    EXPECT_EQ(DayNumber(2000, 1, 1), 36526);
+    EXPECT_EQ(DayNumber(2024, 2, 29), 45351);
+    EXPECT_EQ(DayNumber(2024, 3, 1) - DayNumber(2024, 2, 28), 2);
+    const int32_t today = TodayDayNumber();
+    EXPECT_GT(today, DayNumber(2024, 1, 1));
+    EXPECT_LT(today, DayNumber(2200, 1, 1));
+}
+
+TEST_F(Settings, FirstStartWithoutAFileUsesTheDefaultsAndWritesTheWebSection) {
+    ASSERT_TRUE(Load()) << error;
+    EXPECT_TRUE(settings.loaded);
+    ASSERT_EQ(window.boundsSet.size(), 1u);
+    EXPECT_EQ(window.boundsSet[0], (WindowBounds{2, 2, 800, 600}));
+    const char* names[] = {"Vojta", "Radek", "Pavel"};
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_EQ(window.names[n], names[n - 1]);
+        EXPECT_EQ(game.Seat(n)->name, names[n - 1]);
+        EXPECT_EQ(game.Seat(n)->money, 1000);
+        EXPECT_EQ(window.money[n], " 1000.00");
+    }
+    EXPECT_EQ(game.forehand, game.Seat(1));  // START_PLAYER defaults to 1
+    EXPECT_EQ(game.gamesPlayed, 0);
+    EXPECT_TRUE(window.pagesOpened.empty());
+    EXPECT_EQ(window.cardBacksLoaded, std::vector<std::string>{"images\\cportal.bmp"});
+
+    const RuleSet& r = settings.rules;
+    EXPECT_EQ(r.zakladHry, "0.1");
+    EXPECT_EQ(r.betl, "0.5");
+    EXPECT_EQ(r.durch, "1");
+    EXPECT_EQ(r.tichaSedma, "2");
+    EXPECT_EQ(r.hlasenaSedma, "4");
+    EXPECT_TRUE(r.nasobit && r.herce && r.bezfleku && r.utek && r.trideni);
+    EXPECT_EQ(r.stovka, 3);
+    EXPECT_EQ(r.michani, 3);
+    EXPECT_EQ(r.rozdani, 1);
+    EXPECT_EQ(r.pocetSejmuti, 10);
+
+    // The load itself leaves the file holding today's day, before any save.
+    ASSERT_TRUE(std::filesystem::exists(file));
+    EXPECT_EQ(Saved().ReadInteger("WEB", "view", -1), today);
+}
+
+TEST_F(Settings, TheHomePageOpensOnceAfterMoreThanSevenDays) {
+    WriteFile("[WEB]\nview=" + std::to_string(today - 8) + "\n");
+    ASSERT_TRUE(Load()) << error;
+    ASSERT_EQ(window.pagesOpened.size(), 1u);
+    EXPECT_EQ(window.pagesOpened[0], (dir.path / "kvelta.html").string());
+    EXPECT_EQ(Saved().ReadInteger("WEB", "view", -1), today);
+    ASSERT_TRUE(Load()) << error;
+    EXPECT_EQ(window.pagesOpened.size(), 1u);
+
+    WriteFile("[WEB]\nview=" + std::to_string(today - 7) + "\n");
+    ASSERT_TRUE(Load()) << error;
+    EXPECT_EQ(window.pagesOpened.size(), 1u);
+    EXPECT_EQ(Saved().ReadInteger("WEB", "view", -1), today - 7);
+
+    // A save does not touch the day.
+    ASSERT_TRUE(Save()) << error;
+    EXPECT_EQ(Saved().ReadInteger("WEB", "view", -1), today - 7);
+}
+
+TEST_F(Settings, ALongNameIsShownAsTwelveCharactersAndKeptAsTen) {
+    WriteFile("[USER]\nPLAYER_NAME_2=Přemysl Oráčník\n");  // 15 characters
+    ASSERT_TRUE(Load()) << error;
+    EXPECT_EQ(window.names[2], "Přemysl Oráč");
+    EXPECT_EQ(game.Seat(2)->name, "Přemysl Or");
+    ASSERT_TRUE(Save()) << error;
+    EXPECT_EQ(Saved().ReadText("USER", "PLAYER_NAME_2", ""), "Přemysl Or");
+}
+
+TEST_F(Settings, StartPlayerOutsideOneToThreeLeavesTheForehand) {
+    for (const char* value : {"0", "4", "-1", "257"}) {
+        game.forehand = game.Seat(3);
+        WriteFile(std::string("[GAME]\nSTART_PLAYER=") + value + "\n");
+        ASSERT_TRUE(Load()) << error;
+        EXPECT_EQ(game.forehand, game.Seat(3)) << value;
+    }
+    WriteFile("[GAME]\nSTART_PLAYER=1\n");
+    ASSERT_TRUE(Load()) << error;
+    EXPECT_EQ(game.forehand, game.Seat(1));
+
+    game.forehand = game.Seat(2);
+    ASSERT_TRUE(Save()) << error;
+    EXPECT_EQ(Saved().ReadInteger("GAME", "START_PLAYER", -1), 2);
+}
+
+TEST_F(Settings, TheDealCounterWrapsAt65535) {
+    WriteFile("[GAME]\nPOCET_HER=65535\n");
+    ASSERT_TRUE(Load()) << error;
+    EXPECT_EQ(game.gamesPlayed, 65535);
+    game.NewGame();
+    ASSERT_FALSE(table.view.log.empty());
+    EXPECT_EQ(table.view.log.back().rfind("---0---", 0), 0u) << table.view.log.back();
+    ASSERT_TRUE(Save()) << error;
+    EXPECT_EQ(Saved().ReadInteger("GAME", "POCET_HER", -1), 0);
+
+    // Values the counter cannot hold are taken as its low 16 bits.
+    WriteFile("[GAME]\nPOCET_HER=65541\n");
+    ASSERT_TRUE(Load()) << error;
+    EXPECT_EQ(game.gamesPlayed, 5);
+    WriteFile("[GAME]\nPOCET_HER=-1\n");
+    ASSERT_TRUE(Load()) << error;
+    EXPECT_EQ(game.gamesPlayed, 65535);
+}
+
+TEST_F(Settings, StakeTextsAreKeptAsTypedButReadAsNumbers) {
+    ASSERT_TRUE(Load()) << error;
+    settings.rules.betl = "abc";  // as the rules dialog keeps what was typed
+    settings.rules.durch = " 1,5 ";
+    ASSERT_TRUE(Save()) << error;
+    EXPECT_EQ(Saved().ReadText("GAME", "BETL", ""), "abc");
+    EXPECT_EQ(Saved().ReadText("GAME", "DURCH", ""), " 1,5 ");
+
+    ASSERT_TRUE(Load()) << error;
+    EXPECT_EQ(settings.rules.betl, "0.5");
+    EXPECT_EQ(settings.rules.durch, "1");  // not a number with '.' as the separator
+    SetDecimalSeparator(',');
+    ASSERT_TRUE(Save()) << error;
+    ASSERT_TRUE(Load()) << error;
+    EXPECT_EQ(settings.rules.betl, "0,5");
+}
+
+TEST_F(Settings, TheBaseStakeIsAlwaysSavedAsANumber) {
+    SetDecimalSeparator(',');
+    ASSERT_TRUE(Load()) << error;
+    struct Row {
+        const char* typed;
+        const char* saved;
+    };
+    for (const Row& row : {Row{"-0,5", "-0,5"}, Row{"2,5x", "2"}, Row{"Kč", "0"},
+                           Row{"0.25", "0,25"}, Row{"3 Kč", "3"}}) {
+        settings.rules.zakladHry = row.typed;
+        ASSERT_TRUE(Save()) << error;
+        EXPECT_EQ(Saved().ReadText("GAME", "ZAKLAD_HRY", ""), row.saved) << row.typed;
+    }
+}
+
+TEST_F(Settings, StakesFromTheFileBecomeShortTexts) {
+    WriteFile(
+        "[GAME]\nZAKLAD_HRY=2.50\nBETL=0.333333333333333\nDURCH=1e-7\n"
+        "TICHA_SEDMA=3,5\nHLASENA_SEDMA=12345678901234\n");
+    ASSERT_TRUE(Load()) << error;
+    EXPECT_EQ(settings.rules.zakladHry, "2.5");
+    EXPECT_EQ(settings.rules.betl, "0.33333333");  // cut to 10 characters
+    EXPECT_EQ(settings.rules.durch, "1e-07");
+    EXPECT_EQ(settings.rules.tichaSedma, "2");  // a comma is no separator here
+    EXPECT_EQ(settings.rules.hlasenaSedma, "1234567890");
+}
+
+TEST_F(Settings, SwitchesAndSmallNumbersReadAsTheGameHoldsThem) {
+    WriteFile(
+        "[GAME]\nNASOBIT=0\nHERCE=7\nBEZFLEKU=ne\nUTEK=0\nTRIDENI=0x0\n"
+        "STOVKA=258\nMICHANI=-1\nROZDANI=0x102\nPOCET_SEJMUTI=300\n");
+    ASSERT_TRUE(Load()) << error;
+    const RuleSet& r = settings.rules;
+    EXPECT_FALSE(r.nasobit);
+    EXPECT_TRUE(r.herce);
+    EXPECT_TRUE(r.bezfleku);  // not an integer: the default
+    EXPECT_FALSE(r.utek);
+    EXPECT_FALSE(r.trideni);
+    EXPECT_EQ(r.stovka, 2);
+    EXPECT_EQ(r.michani, 255);
+    EXPECT_EQ(r.rozdani, 2);
+    EXPECT_EQ(r.pocetSejmuti, 44);
+
+    ASSERT_TRUE(Save()) << error;
+    const std::string text = ReadBytes(file);
+    for (const char* line : {"NASOBIT=0\n", "HERCE=1\n", "BEZFLEKU=1\n", "UTEK=0\n", "TRIDENI=0\n",
+                             "STOVKA=2\n", "MICHANI=255\n", "POCET_SEJMUTI=44\n"}) {
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    }
+}
+
+TEST_F(Settings, ASavedFileLoadsBackToTheSameState) {
+    SetDecimalSeparator(',');
+    ASSERT_TRUE(Load()) << error;
+    window.current = WindowBounds{-40, 17, 1024, 700};
+    game.Seat(1)->name = " Eva Nová";
+    game.Seat(2)->name = "\"Kuba\"";
+    game.Seat(3)->name = "Žofie";
+    game.Seat(1)->money = 1234.56;
+    game.Seat(2)->money = -0.01;
+    game.Seat(3)->money = 765.45;
+    game.forehand = game.Seat(1);
+    game.gamesPlayed = 4321;
+    RuleSet& r = settings.rules;
+    r = RuleSet{"0,2", "0,75", "1,5", "3", "5", false, true, false, true, false, 1, 2, 2, 32};
+    settings.cardBack = "images\\zeleny.bmp";
+    ASSERT_TRUE(Save()) << error;
+    const std::string first = ReadBytes(file);
+
+    const RuleSet saved = r;
+    settings = GameSettings{};
+    TestTable other;
+    RecordingSettingsWindow otherWindow;
+    ASSERT_TRUE(LoadSettings(file, settings, *other.game, otherWindow, today, error)) << error;
+    EXPECT_EQ(otherWindow.boundsSet.back(), (WindowBounds{-40, 17, 1024, 700}));
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_EQ(other.game->Seat(n)->name, game.Seat(n)->name);
+        EXPECT_EQ(other.game->Seat(n)->money, game.Seat(n)->money);
+    }
+    EXPECT_EQ(otherWindow.money[2], "   -0,01");
+    EXPECT_EQ(other.game->forehand, other.game->Seat(1));
+    EXPECT_EQ(other.game->gamesPlayed, 4321);
+    EXPECT_EQ(settings.rules.zakladHry, saved.zakladHry);
+    EXPECT_EQ(settings.rules.betl, saved.betl);
+    EXPECT_EQ(settings.rules.durch, saved.durch);
+    EXPECT_EQ(settings.rules.tichaSedma, saved.tichaSedma);
+    EXPECT_EQ(settings.rules.hlasenaSedma, saved.hlasenaSedma);
+    EXPECT_EQ(settings.rules.nasobit, saved.nasobit);
+    EXPECT_EQ(settings.rules.herce, saved.herce);
+    EXPECT_EQ(settings.rules.bezfleku, saved.bezfleku);
+    EXPECT_EQ(settings.rules.utek, saved.utek);
+    EXPECT_EQ(settings.rules.trideni, saved.trideni);
+    EXPECT_EQ(settings.rules.stovka, saved.stovka);
+    EXPECT_EQ(settings.rules.michani, saved.michani);
+    EXPECT_EQ(settings.rules.rozdani, saved.rozdani);
+    EXPECT_EQ(settings.rules.pocetSejmuti, saved.pocetSejmuti);
+    EXPECT_EQ(otherWindow.cardBacksLoaded.back(), "images\\zeleny.bmp");
+
+    ASSERT_TRUE(SaveSettings(file, settings, *other.game, otherWindow, error)) << error;
+    EXPECT_EQ(ReadBytes(file), first);
+}
+
+TEST_F(Settings, TheGamePlaysByTheLoadedRules) {
+    WriteFile("[GAME]\nZAKLAD_HRY=0.5\nMICHANI=2\n");
+    ASSERT_TRUE(Load()) << error;
+    game.SetPorts(GamePorts{&table.view, &table.sound, &table.result, &table.records, &settings,
+                            &table.random});
+    EXPECT_EQ(game.rules().zakladHry, "0.5");
+    settings.rules.herce = false;  // the rules dialog's OK
+    EXPECT_FALSE(game.rules().herce);
+}
+
+TEST_F(Settings, SaveKeepsKeysItDoesNotKnow) {
+    WriteFile("; my notes\n[EXTRA]\nCOLOUR=green\n[GAME]\nOLD_KEY=5\n");
+    ASSERT_TRUE(Load()) << error;
+    ASSERT_TRUE(Save()) << error;
+    EXPECT_EQ(Saved().ReadText("EXTRA", "COLOUR", ""), "green");
+    EXPECT_EQ(Saved().ReadInteger("GAME", "OLD_KEY", 0), 5);
+    EXPECT_NE(ReadBytes(file).find("; my notes"), std::string::npos);
+}
+
+TEST_F(Settings, ACardBackThatCannotBeLoadedAbandonsTheLoadAndTheSave) {
+    WriteFile("[USER]\nPLAYER_NAME_1=Eva\n[GAME]\nRUB=images\\missing.bmp\nPOCET_HER=12\n");
+    window.cardBackLoads = false;
+    EXPECT_FALSE(Load());
+    EXPECT_NE(error.find("missing.bmp"), std::string::npos);
+    EXPECT_FALSE(settings.loaded);
+    EXPECT_EQ(game.Seat(1)->name, "Eva");  // read before the error
+    EXPECT_EQ(game.gamesPlayed, 12);
+
+    const std::string before = ReadBytes(file);
+    game.Seat(1)->money = 1;
+    EXPECT_FALSE(Save());
+    EXPECT_TRUE(error.empty());
+    EXPECT_EQ(ReadBytes(file), before);
+}
+
+TEST_F(Settings, AFileThatCannotBeReadIsNeverOverwritten) {
+    std::filesystem::create_directory(file);
+    EXPECT_FALSE(Load());
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(settings.loaded);
+    EXPECT_FALSE(Save());
+    EXPECT_TRUE(std::filesystem::is_directory(file));
+}
+
+TEST_F(Settings, CorruptFilesLoadTheDefaults) {
+    std::mt19937 random(7);
+    std::string bytes(200000, '\0');
+    for (char& c : bytes) c = char(random());
+    const std::string garbage = bytes;
+    std::string lines;
+    while (lines.size() <= IniFile::kMaxFileSize) lines += "[USER]\nPLAYER_NAME_1=Eva\n";
+    const std::string huge = lines;
+    const std::string noEquals =
+        "[USER]\nPLAYER_NAME_1 Eva\nPLAYER_SCORE_1\n[GAME]\nSTOVKA:1\nRUB\n";
+
+    for (const std::string* contents : {&garbage, &huge, &noEquals}) {
+        WriteFile(*contents);
+        settings = GameSettings{};
+        window = RecordingSettingsWindow{};
+        ASSERT_TRUE(Load()) << error;
+        EXPECT_EQ(game.Seat(1)->name, "Vojta");
+        EXPECT_EQ(game.Seat(1)->money, 1000);
+        EXPECT_EQ(window.boundsSet.back(), WindowBounds{});
+        EXPECT_EQ(settings.rules.stovka, 3);
+        EXPECT_EQ(settings.cardBack, "images\\cportal.bmp");
+        ASSERT_TRUE(Save()) << error;
+        EXPECT_EQ(Saved().ReadText("USER", "PLAYER_NAME_1", ""), "Vojta");
+    }
+}
+
+TEST_F(Settings, AnInterruptedSaveLeavesTheOldFileIntact) {
+    ASSERT_TRUE(Load()) << error;
+    ASSERT_TRUE(Save()) << error;
+    const std::string before = ReadBytes(file);
+    game.Seat(1)->money = 5;
+
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = old;
+    limit.rlim_cur = 64;  // the disk is full after 64 bytes of the new file
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const bool saved = Save();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(ReadBytes(file), before);
+    ASSERT_TRUE(Save()) << error;
+    EXPECT_EQ(Saved().ReadDecimal("USER", "PLAYER_SCORE_1", 0), 5);
+}
+
+TEST(HomePage, IsTheLocalPageBesideTheSettingsFile) {
+    const std::string address = HomePageAddress("/opt/kvelta/Kvelta.ini");
+    EXPECT_EQ(address, "/opt/kvelta/kvelta.html");
+    EXPECT_TRUE(std::filesystem::path(HomePageAddress("Kvelta.ini")).is_absolute());
+}
