@@ -4,9 +4,13 @@
 
 bool PackAndPile::PileToPack() {
     pack = pile;
-    for (int i = 1; i <= 32; ++i)
-        for (int j = i + 1; j <= 32; ++j)
-            if (SameCard(pack[i], pack[j])) return true;
+    uint32_t seen[4] = {};
+    for (int i = 1; i <= 32; ++i) {
+        const Card& c = pack[i];
+        const uint32_t bit = 1u << (c.rank & 31);
+        if (seen[c.suit & 3] & bit) return true;
+        seen[c.suit & 3] |= bit;
+    }
     return false;
 }
 

@@ -221,6 +221,7 @@ void THra::SettleSuitGame(THrac* w) {
     ShowFinance();
     view_->HideMeldPictures();
     for (THrac* s : seats) s->ResetMeldPlace();
+    observer_->Settled();
 }
 
 void THra::SettleBetlDurch(THrac* w) {
@@ -274,4 +275,5 @@ void THra::SettleBetlDurch(THrac* w) {
     ShowFinance();
     view_->HideMeldPictures();
     for (THrac* s : seats) s->ResetMeldPlace();
+    observer_->Settled();
 }

@@ -14,6 +14,7 @@ SilentSoundPlayer gSilentSound;
 NullResultView gNullResult;
 NoPlayingRecords gNoRecords;
 FixedRules gDefaultRules;
+IGameObserver gNoObserver;
 
 std::unique_ptr<THrac> DefaultSeat(THra& game, int seatNo) {
     if (seatNo == 1) return std::make_unique<TPlayer>(game, seatNo);
@@ -52,6 +53,7 @@ void THra::SetPorts(const GamePorts& p) {
     result_ = p.result ? p.result : &gNullResult;
     records_ = p.records ? p.records : &gNoRecords;
     rules_ = p.rules ? p.rules : &gDefaultRules;
+    observer_ = p.observer ? p.observer : &gNoObserver;
     if (p.random) {
         random_ = p.random;
     } else if (!random_) {
@@ -102,8 +104,10 @@ void THra::DealNewGame() {
     sevenFlekCount = 0;
     sevenDeclared = hundredDeclared = sevenAgainst = hundredAgainst = false;
     view_->DisableHumanButtons();
+    for (THrac* s : seats) s->NewDeal();
 
     Deal();
+    observer_->Dealt();
 
     for (THrac* s : seats) {
         s->ResetMeldPlace();

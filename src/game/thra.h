@@ -18,6 +18,7 @@
 #include "deal/card.h"
 #include "deal/pack.h"
 #include "deal/random.h"
+#include "game/game_observer.h"
 #include "game/playing_records.h"
 #include "game/result_view.h"
 #include "game/rules.h"
@@ -41,6 +42,7 @@ struct GamePorts {
     IPlayingRecords* records = nullptr;
     const IRules* rules = nullptr;
     IRandom* random = nullptr;
+    IGameObserver* observer = nullptr;
 };
 
 // Creates the seat with the given number (1..3). The default puts the human in seat 1 and
@@ -108,6 +110,9 @@ public:
     IResultView& resultView() const { return *result_; }
     const RuleSet& rules() const { return rules_->Current(); }
     IRandom& random() const { return *random_; }
+    IGameObserver& observer() const { return *observer_; }
+    // Seats call this when they have laid their talon.
+    void TalonLaid(const THrac& seat) { observer_->TalonLaid(seat); }
     void SetPorts(const GamePorts& ports);
 
     // --- the game record ---
@@ -156,6 +161,7 @@ private:
     IPlayingRecords* records_ = nullptr;
     const IRules* rules_ = nullptr;
     IRandom* random_ = nullptr;
+    IGameObserver* observer_ = nullptr;
     int lastPicture_ = 0;
     std::optional<std::pair<std::array<Card, 33>, bool>> presetDeal_;
 };

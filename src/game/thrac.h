@@ -35,6 +35,8 @@ public:
     virtual void PlayCard() {}
     virtual bool AnswerGame() { return true; }
     virtual uint8_t AnswerFlek(uint8_t /*offer*/) { return 0; }
+    // Called before every deal, so a seat can forget what it remembered from the last one.
+    virtual void NewDeal() {}
 
     // Scans of slots 1..10 that count only cards still held (state inHand).
     int FindCard(uint8_t suit, uint8_t rank) const;

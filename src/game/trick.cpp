@@ -2,6 +2,7 @@
 #include "game/thra.h"
 
 void THra::PlayStep(THrac& s, TKarta& k) {
+    observer_->CardPlaying(s, k);
     if (cardsOnTable == 0) {
         trickLeader = &s;
         ++ledCount[k.suit];
@@ -70,6 +71,7 @@ THrac* THra::EvaluateTrick() {
             view_->ShowMessage(kNoWinnerMessage);
             winner = L;
         }
+        observer_->TrickEvaluated(*L, played, *winner);
         for (THrac* s : seats)
             if (CardPoints(s->playedCard.rank)) winner->points = uint8_t(winner->points + 10);
         if (tricksPlayed < 10) return winner;
@@ -88,6 +90,7 @@ THrac* THra::EvaluateTrick() {
     THrac* w = L;
     if (M->playedCard.suit == ledSuit && value(M->playedCard) > value(w->playedCard)) w = M;
     if (N->playedCard.suit == ledSuit && value(N->playedCard) > value(w->playedCard)) w = N;
+    observer_->TrickEvaluated(*L, played, *w);
     const bool lost = contractKind == Betl ? w == declarer : w != declarer;
     if (lost && tricksPlayed < 10) EndEarly();
     if (tricksPlayed < 10) return w;

@@ -103,4 +103,5 @@ void THra::UnflekedGameEnd() {
     ShowFinance();
     for (THrac* s : seats) s->PutRemainingOnPile();
     view_->HideTalonButton();
+    observer_->Settled();
 }
