@@ -135,7 +135,10 @@ bool SaveSettings(const std::filesystem::path& file, GameSettings& settings, con
     // Keys of the file that the program does not know, and WEB/view, are kept as they are.
     IniFile ini;
     std::string unreadable;
-    if (!ini.Load(file, unreadable)) ini.LoadText("");
+    if (!ini.Load(file, unreadable)) {
+        ini.LoadText("");
+        ini.WriteInteger(kWeb, "view", settings.homePageDay);
+    }
 
     const WindowBounds bounds = window.CurrentWindowBounds();
     settings.window = bounds;

@@ -151,7 +151,8 @@ IniFile& IniFile::operator=(IniFile&&) noexcept = default;
 
 bool IniFile::Load(const std::filesystem::path& file, std::string& error) {
     doc_ = std::make_unique<Doc>();
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe in the file's place cannot stop the program.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT) return true;
         error = SystemMessage(file, errno);

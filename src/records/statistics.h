@@ -72,8 +72,8 @@ public:
     void AppendPlayingRec(std::string_view name, uint8_t contractKind, uint8_t result,
                           uint16_t dealNumber) override;
 
-    // Reads the whole file from its start. False (reported) when it cannot be read. The file
-    // position is back at the end afterwards.
+    // Reads the whole file from its start; false when the file is not open or cannot be read
+    // (the latter reported). Later records still go to the end of the file.
     bool ReadTotals(std::vector<TStatPlayer>& players);
 
 private:

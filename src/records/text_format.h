@@ -22,7 +22,8 @@ double ParseDecimalText(std::string_view text);
 bool ReadLocaleDecimal(std::string_view text, char separator, double& value);
 
 // The shortest text of a number with up to 15 significant digits and the given separator:
-// 0.1 -> "0,1", 2 -> "2", -0.5 -> "-0,5".
+// 0.1 -> "0,1", 2 -> "2", -0.5 -> "-0,5", 1000 -> "1000". Plain notation from 0.00001 up to
+// 15 integer digits, the exponent form ("1e+20") beyond.
 std::string ShortestDecimalText(double value, char separator);
 
 // printf-style fixed formats with the given separator in place of '.'.

@@ -1,13 +1,12 @@
 #include "records/game_settings.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
+#include <map>
 #include <random>
 
+#include "records/file_helpers.h"
 #include "records/ini_file.h"
-#include "records/temp_folder.h"
 #include "records/text_format.h"
 #include "support/fakes.h"
 
@@ -366,15 +365,11 @@ TEST_F(Settings, AnInterruptedSaveLeavesTheOldFileIntact) {
     const std::string before = ReadBytes(file);
     game.Seat(1)->money = 5;
 
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old;
-    limit.rlim_cur = 64;  // the disk is full after 64 bytes of the new file
-    setrlimit(RLIMIT_FSIZE, &limit);
-    const bool saved = Save();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    bool saved;
+    {
+        FileSizeLimit limit(64);  // the disk is full after 64 bytes of the new file
+        saved = Save();
+    }
 
     EXPECT_FALSE(saved);
     EXPECT_FALSE(error.empty());

@@ -1,38 +1,11 @@
 #include "records/ini_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <random>
 
-#include "records/temp_folder.h"
+#include "records/file_helpers.h"
 #include "records/text_format.h"
-
-namespace {
-
-// Lets the process write at most `bytes` bytes into any one file while it lives, as a full
-// disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
-};
-
-}  // namespace
 
 TEST(IniFile, EverythingWrittenReadsBackExactly) {
     TempFolder dir;

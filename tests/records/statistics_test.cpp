@@ -1,13 +1,10 @@
 #include "records/statistics.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
 
 #include "deal/card.h"
 #include "records/cp1250.h"
-#include "records/temp_folder.h"
+#include "records/file_helpers.h"
 #include "support/fakes.h"
 
 namespace {
@@ -216,15 +213,10 @@ TEST_F(Statistics, AFailedWriteLeavesNoPieceOfARecord) {
     stats.AppendPlayingRec("Eva", Barva, ResultWon, 1);
     const std::string before = ReadBytes(file);
 
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old;
-    limit.rlim_cur = 30;  // room for six more bytes only
-    setrlimit(RLIMIT_FSIZE, &limit);
-    stats.AppendPlayingRec("Radek", Barva, ResultLost, 1);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    {
+        FileSizeLimit limit(30);  // room for six more bytes only
+        stats.AppendPlayingRec("Radek", Barva, ResultLost, 1);
+    }
 
     EXPECT_EQ(errors.size(), 1u);
     EXPECT_EQ(ReadBytes(file), before);
