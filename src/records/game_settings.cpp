@@ -59,6 +59,43 @@ std::string HomePageAddress(const std::filesystem::path& settingsFile) {
     return (file.parent_path() / kHomePageFileName).string();
 }
 
+void ReadPlayersAndRules(const IniFile& ini, GameSettings& settings, THra& game,
+                         ISettingsWindow* window) {
+    for (int n = 1; n <= 3; ++n) {
+        const std::string shown =
+            Utf8Left(ini.ReadText(kUser, NameKey(n), kDefaultNames[n - 1]), 12);
+        if (window) window->ShowSeatName(n, shown);
+        THrac* seat = game.Seat(n);
+        seat->name = Utf8Left(shown, 10);
+        seat->money = ini.ReadDecimal(kUser, ScoreKey(n), kDefaultMoney);
+        if (window) window->ShowSeatMoney(n, FormatAmount(seat->money));
+    }
+
+    const int32_t startPlayer = ini.ReadInteger(kGame, "START_PLAYER", 1);
+    if (startPlayer >= 1 && startPlayer <= 3) game.forehand = game.Seat(startPlayer);
+
+    RuleSet& r = settings.rules;
+    r.zakladHry = ReadStake(ini, "ZAKLAD_HRY", 0.1);
+    r.betl = ReadStake(ini, "BETL", 0.5);
+    r.durch = ReadStake(ini, "DURCH", 1);
+    r.tichaSedma = ReadStake(ini, "TICHA_SEDMA", 2);
+    r.hlasenaSedma = ReadStake(ini, "HLASENA_SEDMA", 4);
+
+    r.nasobit = ini.ReadBool(kGame, "NASOBIT", true);
+    r.herce = ini.ReadBool(kGame, "HERCE", true);
+    r.bezfleku = ini.ReadBool(kGame, "BEZFLEKU", true);
+    r.utek = ini.ReadBool(kGame, "UTEK", true);
+    r.trideni = ini.ReadBool(kGame, "TRIDENI", true);
+
+    r.stovka = ReadByte(ini, "STOVKA", 3);
+    r.michani = ReadByte(ini, "MICHANI", 3);
+    r.rozdani = ReadByte(ini, "ROZDANI", 1);
+    r.pocetSejmuti = ReadByte(ini, "POCET_SEJMUTI", 10);
+    settings.gamesPlayed =
+        static_cast<uint16_t>(static_cast<uint32_t>(ini.ReadInteger(kGame, "POCET_HER", 0)));
+    game.gamesPlayed = settings.gamesPlayed;
+}
+
 bool LoadSettings(const std::filesystem::path& file, GameSettings& settings, THra& game,
                   ISettingsWindow& window, int32_t today, std::string& error) {
     settings.loaded = false;
@@ -86,39 +123,7 @@ bool LoadSettings(const std::filesystem::path& file, GameSettings& settings, THr
     settings.window = bounds;
     window.SetWindowBounds(bounds);
 
-    for (int n = 1; n <= 3; ++n) {
-        const std::string shown =
-            Utf8Left(ini.ReadText(kUser, NameKey(n), kDefaultNames[n - 1]), 12);
-        window.ShowSeatName(n, shown);
-        THrac* seat = game.Seat(n);
-        seat->name = Utf8Left(shown, 10);
-        seat->money = ini.ReadDecimal(kUser, ScoreKey(n), kDefaultMoney);
-        window.ShowSeatMoney(n, FormatAmount(seat->money));
-    }
-
-    const int32_t startPlayer = ini.ReadInteger(kGame, "START_PLAYER", 1);
-    if (startPlayer >= 1 && startPlayer <= 3) game.forehand = game.Seat(startPlayer);
-
-    RuleSet& r = settings.rules;
-    r.zakladHry = ReadStake(ini, "ZAKLAD_HRY", 0.1);
-    r.betl = ReadStake(ini, "BETL", 0.5);
-    r.durch = ReadStake(ini, "DURCH", 1);
-    r.tichaSedma = ReadStake(ini, "TICHA_SEDMA", 2);
-    r.hlasenaSedma = ReadStake(ini, "HLASENA_SEDMA", 4);
-
-    r.nasobit = ini.ReadBool(kGame, "NASOBIT", true);
-    r.herce = ini.ReadBool(kGame, "HERCE", true);
-    r.bezfleku = ini.ReadBool(kGame, "BEZFLEKU", true);
-    r.utek = ini.ReadBool(kGame, "UTEK", true);
-    r.trideni = ini.ReadBool(kGame, "TRIDENI", true);
-
-    r.stovka = ReadByte(ini, "STOVKA", 3);
-    r.michani = ReadByte(ini, "MICHANI", 3);
-    r.rozdani = ReadByte(ini, "ROZDANI", 1);
-    r.pocetSejmuti = ReadByte(ini, "POCET_SEJMUTI", 10);
-    settings.gamesPlayed =
-        static_cast<uint16_t>(static_cast<uint32_t>(ini.ReadInteger(kGame, "POCET_HER", 0)));
-    game.gamesPlayed = settings.gamesPlayed;
+    ReadPlayersAndRules(ini, settings, game, &window);
 
     settings.cardBack = ini.ReadText(kGame, "RUB", kDefaultCardBack);
     if (!window.LoadCardBack(settings.cardBack, error)) return false;

@@ -15,6 +15,7 @@
 
 #include "game/rules.h"
 
+class IniFile;
 class THra;
 
 inline constexpr std::string_view kSettingsFileName = "Kvelta.ini";
@@ -62,6 +63,11 @@ int32_t TodayDayNumber();
 // The local page with the rules of the game, opened by the weekly check: it lies beside the
 // settings file.
 std::string HomePageAddress(const std::filesystem::path& settingsFile);
+
+// The players' names and money, the forehand, the rules and the deal counter from the USER
+// and GAME sections, each with its default. The window, when given, shows names and money.
+void ReadPlayersAndRules(const IniFile& ini, GameSettings& settings, THra& game,
+                         ISettingsWindow* window);
 
 // Reads the settings file into `settings`, the game's seats and forehand, and the window.
 // `today` is today's day number. Returns false when the load was abandoned (the card back
