@@ -4,9 +4,13 @@
 
 bool PackAndPile::PileToPack() {
     pack = pile;
+    return HasDuplicate(pack);
+}
+
+bool PackAndPile::HasDuplicate(const std::array<Card, 33>& cards) {
     uint32_t seen[4] = {};
     for (int i = 1; i <= 32; ++i) {
-        const Card& c = pack[i];
+        const Card& c = cards[i];
         const uint32_t bit = 1u << (c.rank & 31);
         if (seen[c.suit & 3] & bit) return true;
         seen[c.suit & 3] |= bit;
@@ -28,10 +32,15 @@ void PackAndPile::FullShuffle(IRandom& random) {
     }
 }
 
+void PackAndPile::Cut(int n) {
+    n %= 32;
+    for (int i = 1; i <= 32; ++i) pile[i] = pack[(i - 1 + n) % 32 + 1];
+    pack = pile;
+}
+
 bool PackAndPile::CutOne() {
-    pile[32] = pack[1];
-    for (int i = 1; i < 32; ++i) pile[i] = pack[i + 1];
-    return PileToPack();
+    Cut(1);
+    return HasDuplicate(pack);
 }
 
 bool PackAndPile::Shuffle(uint8_t mode, int cuts, IRandom& random) {
@@ -42,8 +51,9 @@ bool PackAndPile::Shuffle(uint8_t mode, int cuts, IRandom& random) {
     } else if (mode == NoShuffle) {
         duplicate = PileToPack();
     } else {
+        // Cutting never changes which cards the pack holds.
         duplicate = PileToPack();
-        for (int i = 0; i < cuts; ++i) duplicate = CutOne() || duplicate;
+        Cut(cuts);
     }
     ClearPile();
     return duplicate;

@@ -31,8 +31,12 @@ struct PackAndPile {
     bool PileToPack();
     // Draws a random pack into the pile (the pack itself is filled by the next PileToPack).
     void FullShuffle(IRandom& random);
-    // Rotates the pack by one card through the pile (position 1 goes to 32).
+    // Rotates the pack by one card through the pile (position 1 goes to 32); answers true
+    // when the pack holds some card twice.
     bool CutOne();
+    // Cuts n times at once.
+    void Cut(int n);
+    static bool HasDuplicate(const std::array<Card, 33>& cards);
     // Prepares the pack by the shuffling mode and clears the pile for the coming deal.
     // Answers true when a duplicate card was met (reported once per shuffle by the caller).
     bool Shuffle(uint8_t mode, int cuts, IRandom& random);

@@ -143,7 +143,7 @@ void THra::Deal() {
             fullDeal = true;
         } else {
             fullDeal = random_->Next(32) == 1;
-            if (!fullDeal) duplicate = cards.CutOne() || duplicate;
+            if (!fullDeal) cards.Cut(1);
         }
         if (duplicate) view_->ShowMessage(kDuplicateMessage);
     }
