@@ -159,8 +159,11 @@ bool IniFile::Load(const std::filesystem::path& file, std::string& error) {
         return false;
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const int err = S_ISDIR(st.st_mode) ? EISDIR : errno ? errno : EINVAL;
+    const int err = ::fstat(fd, &st) != 0  ? errno
+                    : S_ISDIR(st.st_mode)  ? EISDIR
+                    : !S_ISREG(st.st_mode) ? EINVAL
+                                           : 0;
+    if (err != 0) {
         ::close(fd);
         error = SystemMessage(file, err);
         return false;

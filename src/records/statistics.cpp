@@ -97,30 +97,22 @@ void StatisticsFile::Report(int err) {
 bool StatisticsFile::Open(const std::filesystem::path& file) {
     if (fd_ >= 0) ::close(fd_);
     path_ = file;
-    // Appending only: every record lands at the end, wherever the file position is.
-    fd_ = ::open(file.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-    if (fd_ < 0) {
-        Report(errno);
-        return false;
-    }
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const int err = errno ? errno : EINVAL;
-        ::close(fd_);
+    const auto fail = [this](int err) {
+        if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
         Report(err);
         return false;
-    }
+    };
+    // Appending only: every record lands at the end, wherever the file position is.
+    fd_ = ::open(file.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd_ < 0) return fail(errno);
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) return fail(errno);
+    if (!S_ISREG(st.st_mode)) return fail(EINVAL);
     // A piece shorter than a record is what a write cut off in the middle leaves behind.
     // Records appended after it would be read shifted by its length, so it goes.
     const off_t tail = st.st_size % off_t(TPlayingRec::kSize);
-    if (tail != 0 && ::ftruncate(fd_, st.st_size - tail) != 0) {
-        const int err = errno;
-        ::close(fd_);
-        fd_ = -1;
-        Report(err);
-        return false;
-    }
+    if (tail != 0 && ::ftruncate(fd_, st.st_size - tail) != 0) return fail(errno);
     ::lseek(fd_, 0, SEEK_END);
     return true;
 }
