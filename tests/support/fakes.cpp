@@ -1,5 +1,6 @@
 #include "support/fakes.h"
 
+#include <sstream>
 #include <stdexcept>
 
 Card C(int suit, int rank) { return Card{uint8_t(suit), uint8_t(rank), 0}; }
@@ -28,6 +29,32 @@ void GiveHand(THrac& seat, std::initializer_list<Card> cards) {
         k.owner = &seat;
         k.SetTriple(c);
         k.state = inHand;
+    }
+    seat.cardCount = uint8_t(slot);
+    seat.StrengthPass();
+}
+
+std::vector<Card> CardsOf(std::string_view codes) {
+    std::vector<Card> cards;
+    std::istringstream in{std::string(codes)};
+    std::string code;
+    while (in >> code) {
+        Card c;
+        if (!ParseCardCode(code, c)) throw std::invalid_argument(code);
+        cards.push_back(c);
+    }
+    return cards;
+}
+
+void GiveHandCodes(THrac& seat, std::string_view codes) {
+    for (auto& k : seat.hand) k = TKarta{};
+    int slot = 0;
+    for (const Card& c : CardsOf(codes)) {
+        TKarta& k = seat.hand[++slot];
+        k.owner = &seat;
+        k.SetTriple(c);
+        k.state = inHand;
+        k.picture = seat.seatNo * 100 + slot;
     }
     seat.cardCount = uint8_t(slot);
     seat.StrengthPass();
