@@ -127,11 +127,8 @@ void SimWatch::CardPlaying(const THrac& seat, const TKarta& card) {
     for (int i = 1; i <= 10; ++i)
         if (&seat.hand[i] == &card && card.state == inHand) held = true;
     if (!held) Fail("seat " + std::to_string(seat.seatNo) + " played a card it does not hold");
-    // Judge the card by its strength in hand, whatever the seat did to it for the trick.
-    Card c = card.triple();
-    c.strength = CardStrength(c.suit, c.rank, g.contractKind, g.TrumpSuit());
-    if (!IsLegalPlay(g, seat, c))
-        Fail("seat " + std::to_string(seat.seatNo) + " played " + CardCode(c) +
+    if (!IsLegalPlay(g, seat, card.triple()))
+        Fail("seat " + std::to_string(seat.seatNo) + " played " + CardCode(card.triple()) +
              " against the rules (trick " + std::to_string(g.tricksPlayed + 1) + ")");
 }
 
