@@ -1,0 +1,53 @@
+// The cards a computer player is choosing between for one decision.
+//
+// Entries keep the order in which they were added and are numbered from 1; 0 stands for "no
+// entry". Every search answers the earliest entry when several are equal. The list holds at
+// most 12 cards and never allocates.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "deal/card.h"
+
+class CandidateList {
+public:
+    static constexpr int kCapacity = 12;
+
+    void Clear() { n_ = 0; }
+    void Add(const Card& c) {
+        if (n_ < kCapacity) e_[++n_] = c;
+    }
+    int size() const { return n_; }
+    bool empty() const { return n_ == 0; }
+    Card& operator[](int i) { return e_[i]; }
+    const Card& operator[](int i) const { return e_[i]; }
+
+    // Removes that card; later entries move up by one.
+    void Remove(uint8_t suit, uint8_t rank);
+    // Removes every entry of the suit, or only those weaker than the given strength.
+    void RemoveSuit(uint8_t suit);
+    void RemoveWeaker(uint8_t suit, uint8_t strength);
+    // Marks every entry as a discard: strength 0.
+    void ClearStrengths();
+
+    int IndexOf(uint8_t suit, uint8_t rank) const;
+    int CountSuit(uint8_t suit) const;
+    // The weakest entry. Once the strengths have been cleared for a discard: in the suit game
+    // the lowest rank that is neither a ten nor an ace (entry 1 if all are), otherwise the
+    // lowest rank.
+    int Lowest(bool suitGame) const;
+    int HighestRank() const;
+    int LowestOfSuit(uint8_t suit) const;
+    int HighestOfSuit(uint8_t suit) const;
+    // The strongest entry of the suit below 15: in the suit game no ten, ace or trump.
+    int HighestOfSuitBelowTen(uint8_t suit) const;
+    int LastOfRank(uint8_t rank) const;
+
+private:
+    template <class Keep>
+    void RemoveUnless(Keep keep);
+
+    std::array<Card, kCapacity + 1> e_{};  // e_[0] unused
+    int n_ = 0;
+};
