@@ -1,0 +1,122 @@
+// Judging a hand: the betl and durch scores, the hand strength, and the answer to an
+// announced game with the take-over.
+#include "game/thra.h"
+#include "robot/trobot.h"
+
+// Each held card costs the weighted ranks missing since the previous held card of its suit
+// below it (a missing seven weighs 7, a missing king 1) and gives back 1.
+int16_t TRobot::BetlScore() {
+    for (int i = 1; i <= cardCount && i <= 12; ++i) slotMarks[i] = 255;
+    int16_t score = 0;
+    for (uint8_t s = 0; s < 4; ++s) {
+        int16_t gap = 0, below = 0, held = 0;
+        for (uint8_t r = kSeven; r <= kAce; ++r) {
+            if (const int slot = FindCard(s, r)) {
+                slotMarks[slot] = uint8_t(below);
+                score = int16_t(score + gap);
+                ++held;
+                gap = 0;
+            } else {
+                gap = int16_t(gap + (kAce - r));
+                ++below;
+            }
+        }
+        score = int16_t(score - held);
+    }
+    return score;
+}
+
+// The mirror image: missing ranks above a held card, a missing ace weighing 7.
+int16_t TRobot::DurchScore() {
+    for (int i = 1; i <= cardCount && i <= 12; ++i) slotMarks[i] = 255;
+    int16_t score = 0;
+    for (uint8_t s = 0; s < 4; ++s) {
+        int16_t gap = 0, above = 0, held = 0;
+        for (uint8_t r = kAce; r >= kSeven; --r) {
+            if (const int slot = FindCard(s, r)) {
+                slotMarks[slot] = uint8_t(above);
+                score = int16_t(score + gap);
+                ++held;
+                gap = 0;
+            } else {
+                gap = int16_t(gap + (r - kSeven));
+                ++above;
+            }
+        }
+        score = int16_t(score - held);
+    }
+    return score;
+}
+
+int32_t TRobot::HandStrength() const {
+    if (game->contractKind != Barva) return 0;
+    const uint8_t trump = game->TrumpSuit();
+    int32_t v = 0;
+    for (uint8_t s = 0; s < 4; ++s) {
+        const bool svrsek = Holds(s, kSvrsek), kral = Holds(s, kKral);
+        if (svrsek && kral) v += s == trump ? 40 : 20;
+        if (!svrsek && !kral) v -= s == trump ? 20 : 5;
+    }
+    for (int i = 1; i <= 10; ++i) {
+        const TKarta& k = hand[i];
+        if (k.rank == kAce) v += 10;
+        if (k.rank == kTen) v += 8;
+        if (k.rank != 0 && k.suit == trump) v += 5;
+    }
+    return v;
+}
+
+bool TRobot::AnswerGame() {
+    THra& g = *game;
+    evaluation = 255;
+    if (g.sevenDeclared && g.hundredDeclared) return true;
+    if (g.contractKind == Barva) {
+        const int16_t b = BetlScore();
+        const int16_t d = DurchScore();
+        if (b < d) {
+            evaluation = BetlScore();
+            if (evaluation < 12) {
+                TakeOver(Betl);
+                return false;
+            }
+        }
+    }
+    evaluation = DurchScore();
+    if ((evaluation < 8 && g.contractKind == Barva) ||
+        (evaluation < 10 && g.contractKind == Betl)) {
+        TakeOver(Durch);
+        return false;
+    }
+    g.LogCall(*this, "Dobré");
+    g.SayCall(*this, "dobre");
+    return true;
+}
+
+void TRobot::TakeOver(uint8_t kind) {
+    THra& g = *game;
+    g.cards.ClearPile();  // the talon the last declarer laid there will be laid again
+    g.contractKind = kind;
+    g.StrengthPassAll();
+    g.declarer = g.onTurn = this;
+    cardCount = 12;
+    int left, top, dx, dy;
+    g.HandPlace(seatNo, left, top, dx, dy);
+    for (int i = 0; i < 2; ++i) {
+        TKarta& k = hand[11 + i];
+        const Card& t = g.talon[i];
+        k = TKarta{};
+        k.owner = this;
+        // The talon still carries the strengths of the contract it was laid in.
+        k.SetTriple(Card{t.suit, t.rank, CardStrength(t.suit, t.rank, kind, g.TrumpSuit())});
+        k.left = left + (10 + i) * dx;
+        k.top = top + (10 + i) * dy;
+        k.state = inHand;
+        k.picture = g.NewPictureHandle();
+        g.view().CreateCardPicture(k.picture, k.left, k.top);
+        g.view().ShowCardBack(k.picture, k.left, k.top);
+    }
+    evaluation = kind == Betl ? BetlScore() : DurchScore();  // fresh slotMarks for the talon
+    LayTalon();
+    g.LogCall(*this, kind == Betl ? "Betl" : "Durch");
+    g.SayCall(*this, kind == Betl ? "barva" : "durch");
+}

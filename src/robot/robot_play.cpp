@@ -1,0 +1,229 @@
+// Choosing a card to play: the common start and finish, and the suit game's lead and follow.
+//
+// Every card in the candidate list is one the legal-play rule allows, so whatever the rules
+// below choose from it may be played.
+#include "game/thra.h"
+#include "robot/trobot.h"
+
+void TRobot::PlayCard() {
+    THra& g = *game;
+    g.state = Waiting;
+    candidates_.Clear();
+    chosen_ = 0;
+    const bool leading = g.cardsOnTable == 0;
+    if (leading) {
+        g.trickLeader = g.trickWinner = this;
+        AddHand();
+        switch (g.contractKind) {
+            case Betl:
+                LeadBetl();
+                break;
+            case Durch:
+                LeadDurch();
+                break;
+            default:
+                LeadSuitGame();
+                break;
+        }
+    } else if (g.contractKind == Barva) {
+        FollowSuitGame();
+    } else {
+        FollowBetlDurch();
+    }
+    Finish(leading);
+}
+
+void TRobot::AddHand() {
+    for (int i = 1; i <= 10; ++i)
+        if (hand[i].state == inHand) candidates_.Add(hand[i].triple());
+}
+
+void TRobot::AddSuit(uint8_t suit) {
+    for (int i = 1; i <= 10; ++i)
+        if (hand[i].state == inHand && hand[i].suit == suit) candidates_.Add(hand[i].triple());
+}
+
+// The card to beat: the led card, or the second card if it followed suit and is stronger.
+// A second card that trumped the led suit leaves nothing to beat in the led suit.
+Card TRobot::CardToBeat() const {
+    const THra& g = *game;
+    const Card& led = g.trickLeader->playedCard;
+    Card t = led;
+    if (g.cardsOnTable == 2) {
+        const Card& second = g.trickLeader->next->playedCard;
+        if (second.suit == led.suit) {
+            if (second.strength > led.strength) t = second;
+        } else if (g.IsTrump(second)) {
+            t.strength = 0;
+        }
+    }
+    return t;
+}
+
+// Lead rules 1 to 8, tried in order while nothing is chosen; where a rule walks the suits,
+// the last suit meeting it decides.
+void TRobot::LeadSuitGame() {
+    const THra& g = *game;
+    const CandidateList& c = candidates_;
+    const uint8_t trump = g.TrumpSuit();
+    const THrac& declarer = *g.declarer;
+
+    // 1: cash the ace of an unled side suit where the ten is ours too.
+    for (uint8_t s = 0; s < 4; ++s)
+        if (s != trump && g.ledCount[s] == 0 && Holds(s, kTen) && Holds(s, kAce) &&
+            CountSuit(s) < 7)
+            chosen_ = c.IndexOf(s, kAce);
+    // 2: the ten once its ace is gone, if the declarer may still follow.
+    if (!chosen_)
+        for (uint8_t s = 0; s < 4; ++s)
+            if (s != trump && seen[s][kAce] && Holds(s, kTen) && declarer.mayHoldSuit[s])
+                chosen_ = c.IndexOf(s, kTen);
+    // 3: the ace of a side suit of three or more.
+    if (!chosen_)
+        for (uint8_t s = 0; s < 4; ++s)
+            if (s != trump && CountSuit(s) > 2 && Holds(s, kAce)) chosen_ = c.IndexOf(s, kAce);
+    // 4: the declarer is void in a side suit we hold.
+    if (!chosen_) {
+        bool declarerVoid = false;
+        for (uint8_t s = 0; s < 4; ++s)
+            if (s != trump && !declarer.mayHoldSuit[s] && CountSuit(s) > 0) declarerVoid = true;
+        if (declarerVoid) chosen_ = c.Lowest(true);
+    }
+    // 5: with the declarer after us, a high card below the ten of a suit whose ten and ace
+    // are both still out. The trump suit has no such card and sets the choice back to none.
+    if (!chosen_ && g.declarer == next)
+        for (uint8_t s = 0; s < 4; ++s)
+            if (!seen[s][kAce] && !seen[s][kTen] && !Holds(s, kTen))
+                chosen_ = c.HighestOfSuitBelowTen(s);
+    // 6: the weakest card (7: the first, should that find none).
+    if (!chosen_) chosen_ = c.Lowest(true);
+    if (!chosen_) chosen_ = 1;
+    // 8: corrections when the choice is a trump.
+    if (c[chosen_].suit == trump) {
+        if (Holds(trump, kSeven)) chosen_ = WeakestNonSeven(chosen_);
+        if (Holds(trump, kAce)) {
+            if (const int ace = c.LastOfRank(kAce)) chosen_ = ace;
+        }
+        if (g.tricksPlayed == 8 && Holds(trump, kSeven) &&
+            CountSuit(trump) + CountSeen(trump) < 7) {
+            if (const int seven = c.LastOfRank(kSeven)) chosen_ = seven;
+        }
+    }
+    // The lead is counted in ledCount by the play step.
+}
+
+void TRobot::FollowSuitGame() {
+    THra& g = *game;
+    CandidateList& c = candidates_;
+    const uint8_t trump = g.TrumpSuit();
+    const bool third = g.cardsOnTable == 2;
+    const Card led = g.trickLeader->playedCard;
+    const Card second = g.trickLeader->next->playedCard;
+    const Card toBeat = CardToBeat();
+
+    if (CountSuit(led.suit) > 0) {
+        AddSuit(led.suit);
+        if (FindBeater(toBeat)) c.RemoveWeaker(toBeat.suit, toBeat.strength);
+    } else if (CountSuit(trump) > 0) {
+        AddSuit(trump);
+        if (third && second.suit == trump && FindBeater(second))
+            c.RemoveWeaker(trump, second.strength);
+    } else {
+        // A discard: the play step marks our voids in the led suit and in trumps.
+        AddHand();
+        c.ClearStrengths();
+    }
+    chosen_ = c.Lowest(true);
+    if (c.size() <= 1) return;
+
+    THrac* w = CurrentTrickWinner();
+    const Card& wCard = w->playedCard;
+    const bool firstTrump = c[1].suit == trump;
+    if (w == g.declarer || (this == g.declarer && third)) {
+        // Case P: the declarer holds the trick, or we are the declarer playing last.
+        if (wCard.strength < c[1].strength && !firstTrump) {
+            TenOrAce(wCard.rank != kAce);
+        } else if (firstTrump) {
+            SevenRule();
+            if (Holds(trump, kTen) && CountSuit(trump) < 3 && !seen[trump][kAce]) {
+                if (const int ten = c.LastOfRank(kTen)) chosen_ = ten;
+            }
+        } else if (!third) {
+            // Second behind the declarer: give points when our partner after us may take the
+            // trick, by trumping or by a higher card of the led suit.
+            const THrac& n = *next;
+            bool partnerMayWin;
+            if (led.suit != trump)
+                partnerMayWin = (!n.mayHoldSuit[led.suit] && n.mayHoldSuit[trump]) ||
+                                (n.mayHoldSuit[led.suit] && UnplayedFrom(led.suit, led.rank));
+            else
+                partnerMayWin = n.mayHoldSuit[trump] && UnplayedFrom(trump, led.rank);
+            if (partnerMayWin) TenOrAce(true);
+        }
+    } else {
+        // Case Q: a defender holds the trick.
+        if (g.declarerPlayed && !firstTrump && w != g.declarer)
+            TenOrAce(true);
+        else if (firstTrump)
+            SevenRule();
+    }
+}
+
+// From the choice, the weakest entry of any suit that is not a seven.
+int TRobot::WeakestNonSeven(int chosen) const {
+    const CandidateList& c = candidates_;
+    for (int i = 1; i <= c.size(); ++i)
+        if (c[i].rank > kSeven && (c[i].strength < c[chosen].strength || c[chosen].rank == kSeven))
+            chosen = i;
+    return chosen;
+}
+
+// Keeps the seven of trumps back for the last trick, unless trumps are short and not all out.
+void TRobot::SevenRule() {
+    const uint8_t trump = game->TrumpSuit();
+    if (candidates_[chosen_].rank != kSeven) return;
+    const int held = CountSuit(trump);
+    if (held > 2 || held + CountSeen(trump) >= 8) chosen_ = WeakestNonSeven(chosen_);
+}
+
+void TRobot::TenOrAce(bool tenAllowed) {
+    const CandidateList& c = candidates_;
+    if (tenAllowed) {
+        if (const int ten = c.LastOfRank(kTen)) chosen_ = ten;
+    }
+    const uint8_t ledSuit = game->trickLeader->playedCard.suit;
+    if (c[chosen_].rank != kTen && game->ledCount[ledSuit] >= 2) {
+        if (const int ace = c.LastOfRank(kAce)) chosen_ = ace;
+    }
+}
+
+// Whether some card of the suit from this rank up to the ace has not been played.
+bool TRobot::UnplayedFrom(uint8_t suit, uint8_t rank) const {
+    for (uint8_t r = rank; r <= kAce; ++r)
+        if (!seen[suit][r]) return true;
+    return false;
+}
+
+void TRobot::Finish(bool leading) {
+    THra& g = *game;
+    Card entry = chosen_ ? candidates_[chosen_] : Card{};
+    if (!leading) {
+        const uint8_t ledSuit = g.trickLeader->playedCard.suit;
+        if (entry.suit != ledSuit && !g.IsTrump(entry)) entry.strength = 0;
+    }
+    int slot = chosen_ ? FindCard(entry.suit, entry.rank) : 0;
+    if (slot == 0) {
+        // Not reached: every entry comes from the hand. Play the first held card rather than
+        // a card that may already have left the hand.
+        for (int i = 1; i <= 10 && !slot; ++i)
+            if (hand[i].state == inHand) slot = i;
+        if (slot == 0) return;
+        entry = hand[slot].triple();
+    }
+    TKarta& k = hand[slot];
+    k.strength = entry.strength;
+    const bool strongest = k.strength > g.lastCard.strength;
+    g.PlayStep(*this, k);
+    if (strongest) g.trickWinner = this;
+    if (g.declarer == this) g.declarerPlayed = true;
+}

@@ -1,0 +1,186 @@
+// Naming trumps and laying the talon: the forehand's suit game, and the betl or durch talon
+// of a take-over with the search for the first betl lead.
+#include "game/thra.h"
+#include "robot/trobot.h"
+
+void TRobot::ChooseTrump() {
+    THra& g = *game;
+    g.state = ComputerChoosing;
+    if (g.contractKind == Barva) {
+        // The suit with most cards among the seven seen before the talon; the lower suit on a
+        // tie. Its lowest card there is the trump card.
+        int count[4] = {};
+        for (int i = 1; i <= 7; ++i) ++count[hand[i].suit];
+        uint8_t trump = 0;
+        for (uint8_t s = 1; s < 4; ++s)
+            if (count[s] > count[trump]) trump = s;
+        int low = 0;
+        for (int i = 1; i <= 7; ++i)
+            if (hand[i].suit == trump && (low == 0 || hand[i].rank < hand[low].rank)) low = i;
+        const uint8_t rank = hand[low].rank;
+        g.trumpCard = Card{trump, rank, CardStrength(trump, rank, Barva, trump)};
+    }
+    LayTalon();
+    g.StrengthPassAll();
+    g.ShowSeatOneHand();
+    g.state = Waiting;
+    g.AnnouncePhase(this);
+}
+
+void TRobot::LayTalon() {
+    THra& g = *game;
+    laidAway_ = 0;
+    if (g.contractKind == Barva) {
+        LaySuitTalon();
+        const bool seven = SevenWorthDeclaring();
+        CloseHand();
+        if (seven) g.sevenDeclared = true;
+        // The hundred is judged on the ten cards kept: the marriage test only sees held cards.
+        AnswerFlek(0);
+        if (g.handStrength > 50) g.hundredDeclared = true;
+        return;
+    }
+    for (int i = 1; i <= 12; ++i) hand[i].state = discardCandidate;
+    LayAway(TalonPick());
+    LayAway(TalonPick());
+    if (g.contractKind == Betl) SearchBetlLead();
+    CloseHand();
+}
+
+// The suit-game talon keeps trumps, tens and aces, and prefers to lay away short side suits
+// (making a void or a bare ace), then cards of long side suits, then any other card, and only
+// as a last resort low trumps.
+void TRobot::LaySuitTalon() {
+    const uint8_t trump = game->TrumpSuit();
+    int count[4] = {};
+    for (int i = 1; i <= 12; ++i) {
+        TKarta& k = hand[i];
+        const bool keep = k.suit == trump || k.rank == kTen || k.rank == kAce;
+        k.state = keep ? talonKept : discardCandidate;
+        ++count[k.suit];
+    }
+    for (uint8_t s = 0; s < 4 && laidAway_ < 2; ++s) {
+        if (s == trump) continue;
+        if (count[s] == 2) {
+            const bool marriage = HoldsAmongTwelve(s, kSvrsek) && HoldsAmongTwelve(s, kKral);
+            if (!marriage && !HoldsAmongTwelve(s, kTen) && !HoldsAmongTwelve(s, kAce))
+                LayAwaySuit(s);
+            if (HoldsAmongTwelve(s, kAce)) LayAwaySuit(s);  // the ace itself is kept
+        } else if (count[s] == 1) {
+            for (int i = 1; i <= 12; ++i)
+                if (hand[i].suit == s && hand[i].rank != kTen && hand[i].rank != kAce) LayAway(i);
+        }
+    }
+    for (int i = 1; i <= 12 && laidAway_ < 2; ++i) {
+        const TKarta& k = hand[i];
+        if (k.state != discardCandidate) continue;
+        int live = 0;
+        for (int j = 1; j <= 12; ++j)
+            if (hand[j].suit == k.suit &&
+                (hand[j].state == discardCandidate || hand[j].state == talonKept))
+                ++live;
+        const bool marriageCard = (k.rank == kSvrsek || k.rank == kKral) &&
+                                  HoldsAmongTwelve(k.suit, kSvrsek) &&
+                                  HoldsAmongTwelve(k.suit, kKral);
+        if (live > 2 && !marriageCard) LayAway(i);
+    }
+    for (int i = 1; i <= 12 && laidAway_ < 2; ++i) LayAway(i);
+    for (int i = 1; i <= 12 && laidAway_ < 2; ++i) {
+        TKarta& k = hand[i];
+        if (k.suit != trump || k.rank == kSeven || k.rank == kTen || k.rank == kAce) continue;
+        k.state = discardCandidate;
+        LayAway(i);
+    }
+}
+
+// More than four trumps kept, among them the seven.
+bool TRobot::SevenWorthDeclaring() const {
+    const uint8_t trump = game->TrumpSuit();
+    int trumps = 0;
+    for (int i = 1; i <= 12; ++i) {
+        const TKarta& k = hand[i];
+        if (k.suit == trump && (k.state == discardCandidate || k.state == talonKept)) ++trumps;
+    }
+    return trumps > 4 && HoldsAmongTwelve(trump, kSeven);
+}
+
+// The first card laid away is the talon's second entry, the second card its first.
+void TRobot::LayAway(int slot) {
+    if (slot < 1 || slot > 12 || laidAway_ >= 2) return;
+    TKarta& k = hand[slot];
+    if (k.state != discardCandidate) return;
+    k.state = discardSelected;
+    game->talon[laidAway_ == 0 ? 1 : 0] = k.triple();
+    ++laidAway_;
+}
+
+void TRobot::LayAwaySuit(uint8_t suit) {
+    for (int i = 1; i <= 12; ++i)
+        if (hand[i].suit == suit) LayAway(i);
+}
+
+int TRobot::HoldsAmongTwelve(uint8_t suit, uint8_t rank) const {
+    for (int i = 1; i <= 12; ++i)
+        if (hand[i].suit == suit && hand[i].rank == rank) return i;
+    return 0;
+}
+
+// Walks the slots keeping a best mark; a card with a greater mark takes over only when its
+// rank is higher (betl) or lower (durch) than the card chosen so far. A mark of 0 never wins.
+int TRobot::TalonPick() const {
+    const bool betl = game->contractKind == Betl;
+    int chosen = 0;
+    int best = 0;
+    for (int i = 1; i <= 12; ++i) {
+        const TKarta& k = hand[i];
+        if (k.state != inHand && k.state != discardCandidate) continue;
+        if (slotMarks[i] <= best) continue;
+        if (chosen == 0 || (betl ? k.rank > hand[chosen].rank : k.rank < hand[chosen].rank)) {
+            chosen = i;
+            best = slotMarks[i];
+        }
+    }
+    return chosen;
+}
+
+// The first betl lead: in talon-pick order, the first card that some card of its suit can
+// still beat (an ace never can).
+void TRobot::SearchBetlLead() {
+    for (;;) {
+        const int slot = TalonPick();
+        if (slot == 0) return;
+        TKarta& k = hand[slot];
+        k.state = leadExamined;
+        for (uint8_t r = uint8_t(k.rank + 1); r <= kAce; ++r) {
+            if (!HoldsAmongTwelve(k.suit, r)) {
+                betlLead = k.triple();
+                return;
+            }
+        }
+    }
+}
+
+// The two cards laid away go to the pile; the ten others close up into slots 1..10.
+void TRobot::CloseHand() {
+    THra& g = *game;
+    int left, top, dx, dy;
+    g.HandPlace(seatNo, left, top, dx, dy);
+    int to = 0;
+    for (int i = 1; i <= 12; ++i) {
+        TKarta k = hand[i];
+        hand[i] = TKarta{};
+        if (k.state == discardSelected) {
+            g.cards.AddToPile(k.triple());
+            if (k.picture) g.view().DestroyCardPicture(k.picture);
+            continue;
+        }
+        if (k.rank == 0) continue;  // an empty slot
+        ++to;
+        k.state = inHand;
+        k.left = left + (to - 1) * dx;
+        k.top = top + (to - 1) * dy;
+        if (k.picture) g.view().ShowCardBack(k.picture, k.left, k.top);
+        hand[to] = k;
+    }
+    cardCount = 10;
+}
