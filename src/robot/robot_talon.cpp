@@ -34,6 +34,7 @@ void TRobot::LayTalon() {
         LaySuitTalon();
         const bool seven = SevenWorthDeclaring();
         CloseHand();
+        g.TalonLaid(*this);
         if (seven) g.sevenDeclared = true;
         // The hundred is judged on the ten cards kept: the marriage test only sees held cards.
         AnswerFlek(0);
@@ -45,6 +46,7 @@ void TRobot::LayTalon() {
     LayAway(TalonPick());
     if (g.contractKind == Betl) SearchBetlLead();
     CloseHand();
+    g.TalonLaid(*this);
 }
 
 // The suit-game talon keeps trumps, tens and aces, and prefers to lay away short side suits

@@ -109,6 +109,7 @@ TEST(RobotAnswerGame, TakingOverABetl) {
     EXPECT_EQ(CardCode(r.betlLead), "1_9");
     EXPECT_EQ(t.LastLog(), "Lumir: Betl");
     EXPECT_EQ(t.LastCall(), "barva");
+    EXPECT_EQ(t.watch.talons, 1);
 }
 
 TEST(RobotAnswerGame, TakingOverADurchLaysLowRanksAway) {

@@ -20,7 +20,13 @@ inline Card K(const char* code) {
     return c;
 }
 
+struct TalonWatch : IGameObserver {
+    int talons = 0;
+    void TalonLaid(const THrac&) override { ++talons; }
+};
+
 struct RobotTable {
+    TalonWatch watch;
     RecordingView view;
     RecordingSound sound;
     RecordingResult result;
@@ -32,11 +38,12 @@ struct RobotTable {
     explicit RobotTable(std::initializer_list<int> robotSeats = {2, 3}) {
         bool robot[4] = {};
         for (int no : robotSeats) robot[no] = true;
-        game = std::make_unique<THra>(GamePorts{&view, &sound, &result, &records, &rules, &random},
-                                      [robot](THra& g, int no) -> std::unique_ptr<THrac> {
-                                          if (robot[no]) return std::make_unique<TRobot>(g, no);
-                                          return std::make_unique<ScriptedSeat>(g, no);
-                                      });
+        game = std::make_unique<THra>(
+            GamePorts{&view, &sound, &result, &records, &rules, &random, &watch},
+            [robot](THra& g, int no) -> std::unique_ptr<THrac> {
+                if (robot[no]) return std::make_unique<TRobot>(g, no);
+                return std::make_unique<ScriptedSeat>(g, no);
+            });
     }
     THra& g() { return *game; }
     THrac& seat(int no) { return *game->Seat(no); }

@@ -63,6 +63,7 @@ TEST(RobotSuitTalon, LaysShortSideSuitsThenLongOnesThenLowTrumps) {
         EXPECT_NE(r.FindCard(kept.suit, kept.rank), 0) << row.twelve;
         EXPECT_EQ(r.cardCount, 10);
         EXPECT_EQ(t.g().cards.pileCount, 2);
+        EXPECT_EQ(t.watch.talons, 1);
         for (int i = 1; i <= 10; ++i) EXPECT_EQ(r.hand[i].state, inHand);
         EXPECT_EQ(r.hand[11].rank, 0);
         EXPECT_EQ(r.hand[12].rank, 0);
