@@ -11,6 +11,8 @@ public:
     virtual ~IResultView() = default;
     virtual void ClearResultLines() {}
     virtual void AddResultLine(std::string_view /*text*/) {}
+    // False when the lines are not kept anywhere; the game then does not build them.
+    virtual bool KeepsLines() const { return true; }
     // Shows the result modally with "Rozdat" and "Štychy"; answers true when closed with
     // "Rozdat", which asks for the next deal.
     virtual bool ShowResult(const Card (&/*talon*/)[2], const Card& /*trumpCard*/) { return false; }
@@ -18,4 +20,7 @@ public:
     virtual void ClearTrickRows() {}
 };
 
-class NullResultView : public IResultView {};
+class NullResultView : public IResultView {
+public:
+    bool KeepsLines() const override { return false; }
+};

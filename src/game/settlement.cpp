@@ -29,15 +29,31 @@ double Doubled(double g, int times) {
 }
 
 // Each ten points short of a hundred doubles what a failed hundred costs.
-double Short(int n) { return n >= 100 ? 1 : Doubled(1, 10 - n / 10); }
+double Short(int n) {
+    return n >= 100 ? 1 : Doubled(1, 10 - n / 10);
+}
 
-bool IsTrumpSeven(const Card& c, uint8_t trump) { return c.suit == trump && c.rank == kSeven; }
+bool IsTrumpSeven(const Card& c, uint8_t trump) {
+    return c.suit == trump && c.rank == kSeven;
+}
 
 std::string FlekLabel(int flekCount) {
     return "Fleknuto " + std::to_string(flekCount) + "x " + std::string(FlekName(flekCount));
 }
 
 }  // namespace
+
+void THra::LogNumber(std::string_view text, int n) {
+    if (logShown_) LogLine(std::string(text) + std::to_string(n));
+}
+
+void THra::LogAmount(std::string_view text, double amount) {
+    if (logShown_) LogLine(std::string(text) + FormatFixed(amount, 0, 2, DecimalSeparator()));
+}
+
+void THra::AddResultNumber(std::string_view label, int n) {
+    if (resultShown_) AddResultLine(PadRight(label, 30) + std::to_string(n));
+}
 
 void THra::Transfer(THrac* d, double a, bool record) {
     d->money += 2 * a;
@@ -55,7 +71,7 @@ int THra::HundredPointsDeclarer() {
     int n = declarer->points;
     if (rules().stovka == StovkaAll) return n;
     n = n + declarer->firstMeld - declarer->meldSum;
-    LogLine("s první hláškou: " + std::to_string(n));
+    LogNumber("s první hláškou: ", n);
     AddResultAmount("s První hláškou", n);
     return n;
 }
@@ -66,7 +82,7 @@ int THra::HundredPointsDefenders() {
     int n = a->points + b->points;
     if (rules().stovka == StovkaAll) return n;
     n = n + a->firstMeld + b->firstMeld - a->meldSum - b->meldSum;
-    LogLine("s první hláškou: " + std::to_string(n));
+    LogNumber("s první hláškou: ", n);
     AddResultAmount("s První hláškou", n);
     return n;
 }
@@ -94,15 +110,15 @@ void THra::SettleSuitGame(THrac* w) {
     const int d = declarer->points;
     const int o = def1->points + def2->points;
     if (declarer->IsHuman()) {
-        LogLine("Protihráči uhráli " + std::to_string(o));
-        LogLine("Uhrál jsi " + std::to_string(d));
-        AddResultLine(PadRight("Uhrál jsi", 30) + std::to_string(d));
-        AddResultLine(PadRight("Protihráči uhráli", 30) + std::to_string(o));
+        LogNumber("Protihráči uhráli ", o);
+        LogNumber("Uhrál jsi ", d);
+        AddResultNumber("Uhrál jsi", d);
+        AddResultNumber("Protihráči uhráli", o);
     } else {
-        LogLine("Protiháč uhrál " + std::to_string(d));
-        LogLine("Uhráli jste " + std::to_string(o));
-        AddResultLine(PadRight("Protiháč uhrál", 30) + std::to_string(d));
-        AddResultLine(PadRight("Uhráli jste", 30) + std::to_string(o));
+        LogNumber("Protiháč uhrál ", d);
+        LogNumber("Uhráli jste ", o);
+        AddResultNumber("Protiháč uhrál", d);
+        AddResultNumber("Uhráli jste", o);
     }
     AddResultLine(kRule);
 
@@ -111,7 +127,7 @@ void THra::SettleSuitGame(THrac* w) {
     double g = base;
     AddResultAmount("Základ hry ", g);
     g = Doubled(g, flekCount);
-    AddResultAmount(FlekLabel(flekCount), g);
+    if (resultShown_) AddResultAmount(FlekLabel(flekCount), g);
     if (hearts && r.herce) {
         g *= 2;
         AddResultAmount("Červené", g);
@@ -198,17 +214,16 @@ void THra::SettleSuitGame(THrac* w) {
     AddResultLine(kRule);
 
     const double delta = seats[0]->money - moneyBase;
-    const char sep = DecimalSeparator();
     switch (PersonalResult(delta)) {
         case Personal::Won:
             AddResultAmount("Získal jsi", delta);
             PlaySound("wavs\\hura.wav", true);
-            LogLine("Získal jsi " + FormatFixed(delta, 0, 2, sep));
+            LogAmount("Získal jsi ", delta);
             break;
         case Personal::Lost:
             AddResultAmount("Prišel  jsi o", -delta);
             PlaySound("wavs\\smula.wav", true);
-            LogLine("Prišel  jsi o " + FormatFixed(-delta, 0, 2, sep));
+            LogAmount("Prišel  jsi o ", -delta);
             break;
         case Personal::Even:
             AddResultLine("Hra za hubičku");
@@ -249,20 +264,19 @@ void THra::SettleBetlDurch(THrac* w) {
     LogLine(log);
     AddResultAmount(label, g);
     g = Doubled(g, flekCount);
-    AddResultAmount(FlekLabel(flekCount), g);
+    if (resultShown_) AddResultAmount(FlekLabel(flekCount), g);
     Transfer(declarer, declarerWon ? g : -g, true);
 
     AddResultLine(kRule);
     const double delta = seats[0]->money - moneyBase;
-    const char sep = DecimalSeparator();
     switch (PersonalResult(delta)) {
         case Personal::Won:
             AddResultAmount("Získal jsi", delta);
-            LogLine("Získal jsi " + FormatFixed(delta, 0, 2, sep));
+            LogAmount("Získal jsi ", delta);
             break;
         case Personal::Lost:
             AddResultAmount("Prišel  jsi o", -delta);
-            LogLine("Prišel  jsi o " + FormatFixed(-delta, 0, 2, sep));
+            LogAmount("Prišel  jsi o ", -delta);
             break;
         case Personal::Even:
             AddResultLine("Hra za hubičku");

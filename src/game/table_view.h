@@ -56,12 +56,17 @@ public:
     // The one-shot trick pause (2000 ms); when it fires the window calls TrickTimerFired.
     virtual void SetTrickTimer(bool /*on*/) {}
 
-    // The game log: a new line goes on top.
+    // The game log: a new line goes on top. A view that keeps no log answers false to
+    // KeepsLog, and the game then spares itself building the lines.
     virtual void LogLine(std::string_view /*text*/) {}
+    virtual bool KeepsLog() const { return true; }
     // The money panel, seats 1..3.
     virtual void ShowFinance(double /*m1*/, double /*m2*/, double /*m3*/) {}
     // A plain message box for the two states legal play cannot reach.
     virtual void ShowMessage(std::string_view /*text*/) {}
 };
 
-class NullTableView : public ITableView {};
+class NullTableView : public ITableView {
+public:
+    bool KeepsLog() const override { return false; }
+};

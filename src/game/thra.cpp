@@ -54,6 +54,8 @@ void THra::SetPorts(const GamePorts& p) {
     records_ = p.records ? p.records : &gNoRecords;
     rules_ = p.rules ? p.rules : &gDefaultRules;
     observer_ = p.observer ? p.observer : &gNoObserver;
+    logShown_ = view_->KeepsLog();
+    resultShown_ = result_->KeepsLines();
     if (p.random) {
         random_ = p.random;
     } else if (!random_) {
@@ -94,10 +96,12 @@ void THra::PresetNextDeal(const std::array<Card, 33>& pack, bool full) {
 
 void THra::DealNewGame() {
     ++gamesPlayed;
-    char rule[96];
-    std::snprintf(rule, sizeof rule, "---%u%s", unsigned(gamesPlayed),
-                  "---------------------------------------------------------------");
-    LogLine(rule);
+    if (logShown_) {
+        char rule[96];
+        std::snprintf(rule, sizeof rule, "---%u%s", unsigned(gamesPlayed),
+                      "---------------------------------------------------------------");
+        LogLine(rule);
+    }
     view_->ShowTrumpBack();
     view_->UncheckDeclarationBoxes();
     flekCount = 0;
@@ -123,9 +127,15 @@ void THra::DealNewGame() {
 void THra::HandPlace(int seatNo, int& left, int& top, int& dx, int& dy) const {
     const int c = ColumnStep();
     switch (seatNo) {
-        case 1: left = 120, top = view_->TableHeight() - 121, dx = c, dy = 0; break;
-        case 2: left = 20, top = 70, dx = 0, dy = c; break;
-        default: left = 120, top = 30, dx = c, dy = 0; break;
+        case 1:
+            left = 120, top = view_->TableHeight() - 121, dx = c, dy = 0;
+            break;
+        case 2:
+            left = 20, top = 70, dx = 0, dy = c;
+            break;
+        default:
+            left = 120, top = 30, dx = c, dy = 0;
+            break;
     }
 }
 
@@ -258,6 +268,7 @@ void THra::ShowSeatOneHand() {
 }
 
 void THra::LogCall(const THrac& seat, std::string_view text) {
+    if (!logShown_) return;
     // The name and ": " cut to 11 characters: a ten-character name loses the blank.
     std::string line = seat.name;
     line += ": ";
@@ -266,8 +277,11 @@ void THra::LogCall(const THrac& seat, std::string_view text) {
     view_->LogLine(line);
 }
 
-void THra::ShowFinance() { view_->ShowFinance(seats[0]->money, seats[1]->money, seats[2]->money); }
+void THra::ShowFinance() {
+    view_->ShowFinance(seats[0]->money, seats[1]->money, seats[2]->money);
+}
 
 void THra::AddResultAmount(std::string_view label, double amount) {
+    if (!resultShown_) return;
     result_->AddResultLine(FormatResultAmountLine(label, amount, DecimalSeparator()));
 }

@@ -104,6 +104,10 @@ public:
     void ShowFinance();
     void AddResultLine(std::string_view text) { result_->AddResultLine(text); }
     void AddResultAmount(std::string_view label, double amount);
+    // Lines with a number, built only when somebody shows them.
+    void LogNumber(std::string_view text, int n);
+    void LogAmount(std::string_view text, double amount);
+    void AddResultNumber(std::string_view label, int n);
     void PlaySound(std::string_view file, bool noWait) { sound_->PlaySound(file, noWait); }
     void SayCall(const THrac& seat, std::string_view word) { sound_->SayCall(seat.seatNo, word); }
     ITableView& view() const { return *view_; }
@@ -162,6 +166,8 @@ private:
     const IRules* rules_ = nullptr;
     IRandom* random_ = nullptr;
     IGameObserver* observer_ = nullptr;
+    bool logShown_ = true;     // the view keeps the game log
+    bool resultShown_ = true;  // the result view keeps its lines
     int lastPicture_ = 0;
     std::optional<std::pair<std::array<Card, 33>, bool>> presetDeal_;
 };

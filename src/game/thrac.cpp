@@ -12,6 +12,14 @@ int THrac::FindCard(uint8_t suit, uint8_t rank) const {
     return 0;
 }
 
+THrac::HandIndex THrac::IndexHand() const {
+    HandIndex index{};
+    for (int i = 10; i >= 1; --i)  // the first slot holding a card wins, as in FindCard
+        if (hand[i].state == inHand && hand[i].suit < 4 && hand[i].rank < 15)
+            index.slot[hand[i].suit][hand[i].rank] = uint8_t(i);
+    return index;
+}
+
 int THrac::CountSuit(uint8_t suit) const {
     int n = 0;
     for (int i = 1; i <= 10; ++i)
@@ -111,9 +119,15 @@ void THrac::ResetMeldPlace() {
     const int w = game->view().TableWidth();
     const int h = game->view().TableHeight();
     switch (seatNo) {
-        case 1: meldX = int16_t(w - 320), meldY = int16_t(h - 200), meldDX = -10, meldDY = 0; break;
-        case 2: meldX = 100, meldY = 130, meldDX = 0, meldDY = 10; break;
-        default: meldX = int16_t(w - 320), meldY = 130, meldDX = -10, meldDY = 0; break;
+        case 1:
+            meldX = int16_t(w - 320), meldY = int16_t(h - 200), meldDX = -10, meldDY = 0;
+            break;
+        case 2:
+            meldX = 100, meldY = 130, meldDX = 0, meldDY = 10;
+            break;
+        default:
+            meldX = int16_t(w - 320), meldY = 130, meldDX = -10, meldDY = 0;
+            break;
     }
     meldShown = 0;
 }

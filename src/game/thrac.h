@@ -40,6 +40,11 @@ public:
 
     // Scans of slots 1..10 that count only cards still held (state inHand).
     int FindCard(uint8_t suit, uint8_t rank) const;
+    // FindCard for every card at once: slot[suit][rank] is what FindCard would answer.
+    struct HandIndex {
+        uint8_t slot[4][15];
+    };
+    HandIndex IndexHand() const;
     int CountSuit(uint8_t suit) const;
     int FindBeater(const Card& card) const;
     int CountSeen(uint8_t suit) const;
@@ -61,8 +66,8 @@ public:
 
     THra* game;
     THrac* selfLink;
-    const int seatNo;  // 1 = bottom (the human in the window), 2 = left, 3 = top
-    std::string name;  // at most 10 characters
+    const int seatNo;               // 1 = bottom (the human in the window), 2 = left, 3 = top
+    std::string name;               // at most 10 characters
     std::array<TKarta, 13> hand{};  // slots 1..12; 11 and 12 hold the talon when taken
     bool seen[4][15] = {};          // cards seen played this deal, by suit and rank 7..14
     Card playedCard{};

@@ -29,8 +29,7 @@ void THra::LayCardOnTable(THrac& s, const Card& k) {
     const int cx = (view_->TableWidth() - 257) / 2;
     const int cy = view_->TableHeight() / 2 - 53;
     static constexpr int kOffset[3][2] = {{15, 30}, {-15, 0}, {30, -30}};
-    view_->ShowTrickCard(s.seatNo, k, cx + kOffset[s.seatNo - 1][0],
-                         cy + kOffset[s.seatNo - 1][1]);
+    view_->ShowTrickCard(s.seatNo, k, cx + kOffset[s.seatNo - 1][0], cy + kOffset[s.seatNo - 1][1]);
 }
 
 void THra::EndEarly() {

@@ -7,21 +7,22 @@
 // below it (a missing seven weighs 7, a missing king 1) and gives back 1.
 int16_t TRobot::BetlScore() {
     for (int i = 1; i <= cardCount && i <= 12; ++i) slotMarks[i] = 255;
+    const HandIndex held = IndexHand();
     int16_t score = 0;
     for (uint8_t s = 0; s < 4; ++s) {
-        int16_t gap = 0, below = 0, held = 0;
+        int16_t gap = 0, below = 0, count = 0;
         for (uint8_t r = kSeven; r <= kAce; ++r) {
-            if (const int slot = FindCard(s, r)) {
+            if (const int slot = held.slot[s][r]) {
                 slotMarks[slot] = uint8_t(below);
                 score = int16_t(score + gap);
-                ++held;
+                ++count;
                 gap = 0;
             } else {
                 gap = int16_t(gap + (kAce - r));
                 ++below;
             }
         }
-        score = int16_t(score - held);
+        score = int16_t(score - count);
     }
     return score;
 }
@@ -29,21 +30,22 @@ int16_t TRobot::BetlScore() {
 // The mirror image: missing ranks above a held card, a missing ace weighing 7.
 int16_t TRobot::DurchScore() {
     for (int i = 1; i <= cardCount && i <= 12; ++i) slotMarks[i] = 255;
+    const HandIndex held = IndexHand();
     int16_t score = 0;
     for (uint8_t s = 0; s < 4; ++s) {
-        int16_t gap = 0, above = 0, held = 0;
+        int16_t gap = 0, above = 0, count = 0;
         for (uint8_t r = kAce; r >= kSeven; --r) {
-            if (const int slot = FindCard(s, r)) {
+            if (const int slot = held.slot[s][r]) {
                 slotMarks[slot] = uint8_t(above);
                 score = int16_t(score + gap);
-                ++held;
+                ++count;
                 gap = 0;
             } else {
                 gap = int16_t(gap + (r - kSeven));
                 ++above;
             }
         }
-        score = int16_t(score - held);
+        score = int16_t(score - count);
     }
     return score;
 }

@@ -16,9 +16,11 @@ public:
 
     // ITableView
     void LogLine(std::string_view text) override;
+    bool KeepsLog() const override { return events_; }
     void ShowMessage(std::string_view text) override;
     // IResultView
     void AddResultLine(std::string_view text) override;
+    bool KeepsLines() const override { return events_; }
     // IGameObserver
     void Dealt() override;
     void TalonLaid(const THrac& seat) override;
