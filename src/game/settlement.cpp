@@ -100,6 +100,28 @@ Personal PersonalResult(double delta) {
 
 }  // namespace
 
+// What seat 1 won or lost by this settlement; in a suit game its sound follows that.
+void THra::SettlePersonalResult(bool withSound) {
+    const double delta = seats[0]->money - moneyBase;
+    switch (PersonalResult(delta)) {
+        case Personal::Won:
+            AddResultAmount("Získal jsi", delta);
+            if (withSound) PlaySound("wavs\\hura.wav", true);
+            LogAmount("Získal jsi ", delta);
+            break;
+        case Personal::Lost:
+            AddResultAmount("Prišel  jsi o", -delta);
+            if (withSound) PlaySound("wavs\\smula.wav", true);
+            LogAmount("Prišel  jsi o ", -delta);
+            break;
+        case Personal::Even:
+            AddResultLine("Hra za hubičku");
+            if (withSound) PlaySound("wavs\\hubicka.wav", true);
+            LogLine("Hra za hubičku");
+            break;
+    }
+}
+
 void THra::SettleSuitGame(THrac* w) {
     const RuleSet& r = rules();
     state = Waiting;
@@ -213,24 +235,7 @@ void THra::SettleSuitGame(THrac* w) {
     Transfer(declarer, g, true);
     AddResultLine(kRule);
 
-    const double delta = seats[0]->money - moneyBase;
-    switch (PersonalResult(delta)) {
-        case Personal::Won:
-            AddResultAmount("Získal jsi", delta);
-            PlaySound("wavs\\hura.wav", true);
-            LogAmount("Získal jsi ", delta);
-            break;
-        case Personal::Lost:
-            AddResultAmount("Prišel  jsi o", -delta);
-            PlaySound("wavs\\smula.wav", true);
-            LogAmount("Prišel  jsi o ", -delta);
-            break;
-        case Personal::Even:
-            AddResultLine("Hra za hubičku");
-            PlaySound("wavs\\hubicka.wav", true);
-            LogLine("Hra za hubičku");
-            break;
-    }
+    SettlePersonalResult(true);
 
     if (result_->ShowResult(talon, trumpCard)) newGameRequested = true;
     ShowFinance();
@@ -268,21 +273,7 @@ void THra::SettleBetlDurch(THrac* w) {
     Transfer(declarer, declarerWon ? g : -g, true);
 
     AddResultLine(kRule);
-    const double delta = seats[0]->money - moneyBase;
-    switch (PersonalResult(delta)) {
-        case Personal::Won:
-            AddResultAmount("Získal jsi", delta);
-            LogAmount("Získal jsi ", delta);
-            break;
-        case Personal::Lost:
-            AddResultAmount("Prišel  jsi o", -delta);
-            LogAmount("Prišel  jsi o ", -delta);
-            break;
-        case Personal::Even:
-            AddResultLine("Hra za hubičku");
-            LogLine("Hra za hubičku");
-            break;
-    }
+    SettlePersonalResult(false);
 
     if (result_->ShowResult(talon, trumpCard)) newGameRequested = true;
     for (THrac* s : seats) s->PutRemainingOnPile();

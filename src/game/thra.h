@@ -79,6 +79,7 @@ public:
     void SettleSuitGame(THrac* lastTrickWinner);
     void SettleBetlDurch(THrac* lastTrickWinner);
     void Transfer(THrac* declarerSeat, double amount, bool record);
+    void SettlePersonalResult(bool withSound);
     int HundredPointsDeclarer();
     int HundredPointsDefenders();
 

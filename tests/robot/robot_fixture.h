@@ -25,25 +25,18 @@ struct TalonWatch : IGameObserver {
     void TalonLaid(const THrac&) override { ++talons; }
 };
 
-struct RobotTable {
+struct RobotTable : RecordingPorts {
     TalonWatch watch;
-    RecordingView view;
-    RecordingSound sound;
-    RecordingResult result;
-    RecordingRecords records;
-    FixedRules rules;
-    ScriptedRandom random;
     std::unique_ptr<THra> game;
 
     explicit RobotTable(std::initializer_list<int> robotSeats = {2, 3}) {
         bool robot[4] = {};
         for (int no : robotSeats) robot[no] = true;
-        game = std::make_unique<THra>(
-            GamePorts{&view, &sound, &result, &records, &rules, &random, &watch},
-            [robot](THra& g, int no) -> std::unique_ptr<THrac> {
-                if (robot[no]) return std::make_unique<TRobot>(g, no);
-                return std::make_unique<ScriptedSeat>(g, no);
-            });
+        game = std::make_unique<THra>(Ports(&watch),
+                                      [robot](THra& g, int no) -> std::unique_ptr<THrac> {
+                                          if (robot[no]) return std::make_unique<TRobot>(g, no);
+                                          return std::make_unique<ScriptedSeat>(g, no);
+                                      });
     }
     THra& g() { return *game; }
     THrac& seat(int no) { return *game->Seat(no); }

@@ -155,20 +155,27 @@ public:
     }
 };
 
-// A game with recording ports and scripted seats everywhere.
-struct TestTable {
+// Every port of the game as a recording fake.
+struct RecordingPorts {
     RecordingView view;
     RecordingSound sound;
     RecordingResult result;
     RecordingRecords records;
     FixedRules rules;
     ScriptedRandom random;
+
+    GamePorts Ports(IGameObserver* observer = nullptr) {
+        return GamePorts{&view, &sound, &result, &records, &rules, &random, observer};
+    }
+};
+
+// A game with recording ports and scripted seats everywhere.
+struct TestTable : RecordingPorts {
     std::unique_ptr<THra> game;
 
     TestTable() {
         game = std::make_unique<THra>(
-            GamePorts{&view, &sound, &result, &records, &rules, &random},
-            [](THra& g, int no) { return std::make_unique<ScriptedSeat>(g, no); });
+            Ports(), [](THra& g, int no) { return std::make_unique<ScriptedSeat>(g, no); });
     }
     ScriptedSeat& seat(int no) { return static_cast<ScriptedSeat&>(*game->Seat(no)); }
 };

@@ -42,20 +42,14 @@ private:
     std::vector<std::string>* journal_;
 };
 
-struct PhaseTable {
-    RecordingView view;
-    RecordingSound sound;
-    RecordingResult result;
-    RecordingRecords records;
-    FixedRules rules;
-    ScriptedRandom random;
+struct PhaseTable : RecordingPorts {
     std::vector<std::string> journal;
     std::unique_ptr<THra> game;
 
     PhaseTable() {
-        game = std::make_unique<THra>(
-            GamePorts{&view, &sound, &result, &records, &rules, &random},
-            [this](THra& g, int no) { return std::make_unique<AskedSeat>(g, no, &journal); });
+        game = std::make_unique<THra>(Ports(), [this](THra& g, int no) {
+            return std::make_unique<AskedSeat>(g, no, &journal);
+        });
         THra& g = *game;
         for (int n = 1; n <= 3; ++n) {
             GiveHand(*g.Seat(n), {C(0, 7), C(1, 8), C(2, 9), C(3, 10), C(0, 11), C(1, 12), C(2, 13),

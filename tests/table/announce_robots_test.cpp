@@ -12,19 +12,12 @@
 
 namespace {
 
-struct AllRobots {
-    RecordingView view;
-    RecordingSound sound;
-    RecordingResult result;
-    RecordingRecords records;
-    FixedRules rules;
-    ScriptedRandom random;
+struct AllRobots : RecordingPorts {
     std::unique_ptr<THra> game;
 
     AllRobots() {
-        game =
-            std::make_unique<THra>(GamePorts{&view, &sound, &result, &records, &rules, &random},
-                                   [](THra& g, int no) { return std::make_unique<TRobot>(g, no); });
+        game = std::make_unique<THra>(
+            Ports(), [](THra& g, int no) { return std::make_unique<TRobot>(g, no); });
     }
     // Deals `codes` "do plných" with seat 2 as forehand: seat 2 gets positions 1..12, seat 3
     // 13..22 and seat 1 23..32.
