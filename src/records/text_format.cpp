@@ -76,9 +76,11 @@ double ParseDecimalText(std::string_view text) {
             }
         }
         if (fractionValid) {
-            double frac = double(f);
-            for (size_t k = 0; k < rest.size(); ++k) frac *= 0.1;
-            magnitude += frac;
+            // Divided by an exact power of ten, "0,3" reads as the double nearest 0.3, where
+            // ten multiplications by 0.1 would drift into the last digits.
+            double scale = 1;
+            for (size_t k = 0; k < rest.size(); ++k) scale *= 10;
+            magnitude += double(f) / scale;
         }
     }
     // Zero stays zero: "-0" must not come back as the text "-0".

@@ -49,6 +49,15 @@ TEST(ParseDecimalText, ReadsStakeTextsLeniently) {
     }
 }
 
+TEST(ParseDecimalText, GivesTheDoubleNearestTheDecimalText) {
+    // A stake of 0,3 must be 0.3, not 0.30000000000000004, or balances drift in the last digits.
+    EXPECT_EQ(ParseDecimalText("0,3"), 0.3);
+    EXPECT_EQ(ParseDecimalText("0.1"), 0.1);
+    EXPECT_EQ(ParseDecimalText("1.05"), 1.05);
+    EXPECT_EQ(ParseDecimalText("-2,7"), -2.7);
+    EXPECT_EQ(ParseDecimalText("0,123456789"), 0.123456789);
+}
+
 TEST(ParseDecimalText, ReadsAtMostTwentyPlaces) {
     EXPECT_NEAR(ParseDecimalText("0.00000000000000000001"), 1e-20, 1e-30);
     EXPECT_NEAR(ParseDecimalText("0.000000000000000000015"), 1e-20, 1e-30);
