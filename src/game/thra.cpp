@@ -179,24 +179,31 @@ void THra::Deal() {
             } else {
                 pos = kSplit[order][slot - 1];
             }
-            TKarta& k = seat->hand[slot];
-            k.owner = seat;
-            k.SetTriple(cards.pack[pos]);
-            k.left = left;
-            k.top = top;
-            k.state = inHand;
-            k.picture = NewPictureHandle();
-            view_->CreateCardPicture(k.picture, left, top);
-            if (humanForehand && order == 0 && slot <= 7)
-                view_->ShowCardFace(k.picture, k.triple(), left, top);
-            else
-                view_->ShowCardBack(k.picture, left, top);
+            CreateCard(*seat, slot, cards.pack[pos], left, top,
+                       humanForehand && order == 0 && slot <= 7);
             left += dx;
             top += dy;
             if (order == 0 && slot == 7) left += dx, top += dy;
         }
         seat->cardCount = uint8_t(count);
     }
+}
+
+TKarta& THra::CreateCard(THrac& seat, int slot, const Card& card, int left, int top, bool faceUp) {
+    TKarta& k = seat.hand[slot];
+    k = TKarta{};
+    k.owner = &seat;
+    k.SetTriple(card);
+    k.left = left;
+    k.top = top;
+    k.state = inHand;
+    k.picture = NewPictureHandle();
+    view_->CreateCardPicture(k.picture, left, top);
+    if (faceUp)
+        view_->ShowCardFace(k.picture, k.triple(), left, top);
+    else
+        view_->ShowCardBack(k.picture, left, top);
+    return k;
 }
 
 void THra::TakePlayedCardOut(THrac& seat) {

@@ -93,6 +93,8 @@ public:
     bool IsTrump(const Card& c) const { return c.suit == trumpCard.suit; }
     THrac* Seat(int seatNo) const { return seats[seatNo - 1]; }
     int NewPictureHandle() { return ++lastPicture_; }
+    // A new card object in a hand slot, held, with its picture at (left, top).
+    TKarta& CreateCard(THrac& seat, int slot, const Card& card, int left, int top, bool faceUp);
     // Table places where a seat's hand starts and how each next card moves (Part of the deal).
     void HandPlace(int seatNo, int& left, int& top, int& dx, int& dy) const;
     int ColumnStep() const { return (view().ContractGroupLeft() - 120) / 14; }
