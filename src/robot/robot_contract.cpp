@@ -104,18 +104,10 @@ void TRobot::TakeOver(uint8_t kind) {
     int left, top, dx, dy;
     g.HandPlace(seatNo, left, top, dx, dy);
     for (int i = 0; i < 2; ++i) {
-        TKarta& k = hand[11 + i];
-        const Card& t = g.talon[i];
-        k = TKarta{};
-        k.owner = this;
         // The talon still carries the strengths of the contract it was laid in.
-        k.SetTriple(Card{t.suit, t.rank, CardStrength(t.suit, t.rank, kind, g.TrumpSuit())});
-        k.left = left + (10 + i) * dx;
-        k.top = top + (10 + i) * dy;
-        k.state = inHand;
-        k.picture = g.NewPictureHandle();
-        g.view().CreateCardPicture(k.picture, k.left, k.top);
-        g.view().ShowCardBack(k.picture, k.left, k.top);
+        const Card& t = g.talon[i];
+        const Card card{t.suit, t.rank, CardStrength(t.suit, t.rank, kind, g.TrumpSuit())};
+        g.CreateCard(*this, 11 + i, card, left + (10 + i) * dx, top + (10 + i) * dy, false);
     }
     evaluation = kind == Betl ? BetlScore() : DurchScore();  // fresh slotMarks for the talon
     LayTalon();
