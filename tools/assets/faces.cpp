@@ -72,7 +72,7 @@ void DrawCorners(QPainter& p, int suit, int rank) {
 // Pip places for 7 to 10: two columns, and between them one or two pips more. The pips in
 // the lower half are turned upside down, as on any card that can be read both ways.
 std::vector<QPointF> PipPlaces(int rank) {
-    const double left = 20.6, right = kCardW - 20.6, mid = kCardW / 2;
+    const double left = 19.9, right = kCardW - 19.9, mid = kCardW / 2;
     const double top = 19.5, bottom = kCardH - 19.5, cy = kCardH / 2;
     const double step4 = (bottom - top) / 3;
     std::vector<QPointF> places;
@@ -106,7 +106,7 @@ std::vector<QPointF> PipPlaces(int rank) {
 }
 
 void DrawPips(QPainter& p, int suit, int rank) {
-    for (QPointF at : PipPlaces(rank)) DrawSuit(p, suit, at, 13.2, at.y() > kCentre.y() + 0.1);
+    for (QPointF at : PipPlaces(rank)) DrawSuit(p, suit, at, 12.6, at.y() > kCentre.y() + 0.1);
 }
 
 // A gold scroll on either side of a small suit symbol, above and below the ace's cartouche.

@@ -137,18 +137,23 @@ gen "$tmp/s4b.wav" synth 0.6 square 329.6-300 vol 0.25
 concat "$tmp/smula.wav" "$tmp/s1.wav" "$tmp/s2.wav" "$tmp/s3.wav" "$tmp/s4.wav"
 finish "$tmp/smula.wav" smula
 
-# hubicka: a kiss, a soft hum of closed lips and the smack of them parting.
-gen "$tmp/hum.wav" synth 0.12 sine 210 fade q 0.03 0.12 0.04 vol 0.25
+# hubicka: two kisses, each a soft hum of closed lips and the smack of them parting.
+gen "$tmp/hum.wav" synth 0.1 sine 210 fade q 0.03 0.1 0.03 vol 0.25
 gen "$tmp/pop.wav" synth 0.06 sine 2600-500 fade l 0 0.06 0.055
 gen "$tmp/click.wav" synth 0.03 whitenoise highpass 2500 fade l 0 0.03 0.028 vol 0.5
-"${SOX[@]}" -m "$tmp/pop.wav" "$tmp/click.wav" "${FORMAT[@]}" "$tmp/smack.wav" pad 0 0.08
-concat "$tmp/hubicka.wav" "$tmp/hum.wav" "$tmp/smack.wav"
+"${SOX[@]}" -m "$tmp/pop.wav" "$tmp/click.wav" "${FORMAT[@]}" "$tmp/smack.wav" pad 0 0.09
+"${SOX[@]}" "$tmp/smack.wav" "${FORMAT[@]}" "$tmp/smack2.wav" vol 0.7
+concat "$tmp/hubicka.wav" "$tmp/hum.wav" "$tmp/smack.wav" "$tmp/hum.wav" "$tmp/smack2.wav"
 finish "$tmp/hubicka.wav" hubicka
 
-# konec: a closing C major chord that fades out.
+# konec: a closing C major chord, its notes entering one after another, fading out.
+i=0
+notes=()
 for hz in 261.6 329.6 392.0 523.3; do
-    gen "$tmp/n$hz.wav" synth 1.2 sine "$hz" synth 1.2 triangle mix "$hz" vol 0.5
+    gen "$tmp/n$i.wav" synth 1.2 sine "$hz" synth 1.2 triangle mix "$hz" vol 0.5 \
+        fade h 0.02 1.2 0.8 pad "$(awk -v i=$i 'BEGIN { print i * 0.045 }')"
+    notes+=("$tmp/n$i.wav")
+    i=$((i + 1))
 done
-"${SOX[@]}" -m "$tmp"/n261.6.wav "$tmp"/n329.6.wav "$tmp"/n392.0.wav "$tmp"/n523.3.wav \
-    "${FORMAT[@]}" "$tmp/konec.wav" fade h 0.03 1.2 0.9
+"${SOX[@]}" -m "${notes[@]}" "${FORMAT[@]}" "$tmp/konec.wav" trim 0 1.25 fade h 0 1.25 0.9
 finish "$tmp/konec.wav" konec

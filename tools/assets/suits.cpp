@@ -132,11 +132,11 @@ void DrawLeaf(QPainter& p) {
     p.drawPath(LeafBlade());
 
     // Veins: the midrib and three pairs of side veins.
-    QPen vein(QColor(0xc8, 0xf0, 0xb0, 220), 0.035);
+    QPen vein(QColor(0xd4, 0xf4, 0xb8, 235), 0.05);
     vein.setCapStyle(Qt::RoundCap);
     p.setPen(vein);
     p.drawLine(QPointF(0, -0.38), QPointF(0, 0.17));
-    vein.setWidthF(0.025);
+    vein.setWidthF(0.036);
     p.setPen(vein);
     for (double y : {-0.2, -0.05, 0.09}) {
         const double reach = 0.17 + (y + 0.2) * 0.35;
@@ -199,19 +199,22 @@ void DrawBell(QPainter& p) {
     p.setPen(Outline(QColor(0x70, 0x00, 0x00), 0.025));
     p.setBrush(QColor(0xd3, 0x22, 0x22));
     p.drawPath(BellBand());
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xff, 0xe0, 0x80));
+    for (double x : {-0.26, 0.0, 0.26}) p.drawEllipse(QPointF(x, 0.11 - x * x * 0.3), 0.035, 0.035);
     p.restore();
 
-    // The slit at the bottom, with a round hole at each end.
+    // The sound slit under the band: a seam down to a straight slot with a round hole at each
+    // end, as on a sleigh bell.
     const QColor slit(0x4a, 0x1c, 0x00);
-    QPainterPath s;
-    s.moveTo(-0.17, 0.3);
-    s.quadTo(0, 0.37, 0.17, 0.3);
-    p.setPen(Outline(slit, 0.05));
-    p.drawPath(s);
+    p.setPen(Outline(slit, 0.035));
+    p.drawLine(QPointF(0, 0.2), QPointF(0, 0.34));
+    p.setPen(Outline(slit, 0.06));
+    p.drawLine(QPointF(-0.15, 0.34), QPointF(0.15, 0.34));
     p.setPen(Qt::NoPen);
     p.setBrush(slit);
-    p.drawEllipse(QPointF(-0.19, 0.295), 0.045, 0.045);
-    p.drawEllipse(QPointF(0.19, 0.295), 0.045, 0.045);
+    p.drawEllipse(QPointF(-0.17, 0.34), 0.05, 0.05);
+    p.drawEllipse(QPointF(0.17, 0.34), 0.05, 0.05);
 
     Highlight(p, {-0.17, -0.15}, 0.12, 0.07, -40, 170);
     p.setPen(Outline(dark));
