@@ -48,6 +48,12 @@ void Fill(QPainter& p, const QPainterPath& path, const QColor& c, double outline
     p.drawPath(path);
 }
 
+QPainterPath RectPath(const QRectF& r) {
+    QPainterPath path;
+    path.addRect(r);
+    return path;
+}
+
 void FillEllipse(QPainter& p, QPointF c, double rx, double ry, const QColor& colour,
                  double outline = 0.4) {
     QPainterPath e;
@@ -93,14 +99,7 @@ void DrawPanel(QPainter& p, int suit) {
 
 void DrawLegs(QPainter& p, const Palette& c) {
     for (double x : {kMid - 3.6, kMid + 3.6}) {
-        Fill(
-            p,
-            [&] {
-                QPainterPath leg;
-                leg.addRect(QRectF(x - 1.9, 67, 3.8, 23));
-                return leg;
-            }(),
-            c.hose);
+        Fill(p, RectPath({x - 1.9, 67, 3.8, 23}), c.hose);
         FillEllipse(p, {x + (x < kMid ? -0.8 : 0.8), 90.6}, 3.0, 1.5, QColor(0x3a, 0x26, 0x16));
     }
 }
@@ -118,12 +117,8 @@ QPainterPath Tunic(double hemY, double hemHalf) {
 }
 
 void DrawBelt(QPainter& p) {
-    QPainterPath b;
-    b.addRect(QRectF(kMid - 6.7, 52.6, 13.4, 2.6));
-    Fill(p, b, QColor(0x4a, 0x2c, 0x14), 0.3);
-    QPainterPath buckle;
-    buckle.addRect(QRectF(kMid - 1.3, 52.3, 2.6, 3.2));
-    Fill(p, buckle, kGold, 0.3);
+    Fill(p, RectPath({kMid - 6.7, 52.6, 13.4, 2.6}), QColor(0x4a, 0x2c, 0x14), 0.3);
+    Fill(p, RectPath({kMid - 1.3, 52.3, 2.6, 3.2}), kGold, 0.3);
 }
 
 // Head and face; `age` 0 young and clean-shaven, 1 moustached, 2 grey and bearded.
@@ -132,9 +127,7 @@ void DrawHead(QPainter& p, int age) {
                         : age == 1 ? QColor(0x3c, 0x26, 0x16)
                                    : QColor(0xd8, 0xd4, 0xcc);
     // Neck and ruff.
-    QPainterPath neck;
-    neck.addRect(QRectF(kMid - 1.6, 32, 3.2, 5.4));
-    Fill(p, neck, kSkin, 0.35);
+    Fill(p, RectPath({kMid - 1.6, 32, 3.2, 5.4}), kSkin, 0.35);
     FillEllipse(p, {kMid, 37.6}, 5.2, 1.6, kWhite, 0.35);
     // Hair behind the face, then the face.
     FillEllipse(p, {kMid, 27.4}, 5.5, 6.0, hair, 0.4);
@@ -207,9 +200,7 @@ void DrawSpodek(QPainter& p, int suit, const Palette& c) {
     DrawLegs(p, c);
     Fill(p, Tunic(69, 9.8), c.coat);
     // A band of the trim colour down the front.
-    QPainterPath band;
-    band.addRect(QRectF(kMid - 1.2, 38, 2.4, 31.5));
-    Fill(p, band, c.trim, 0.3);
+    Fill(p, RectPath({kMid - 1.2, 38, 2.4, 31.5}), c.trim, 0.3);
     DrawBelt(p);
     DrawHead(p, 0);
     // A flat cap with a feather.
@@ -241,11 +232,9 @@ void DrawSvrsek(QPainter& p, int suit, const Palette& c) {
     Fill(p, cloak, c.trim);
     DrawLegs(p, c);
     Fill(p, Tunic(68, 9.2), c.coat);
-    // Slashed sleeves' colour as two stripes on the doublet.
+    // Two stripes of the cloak's colour down the doublet.
     for (double x : {kMid - 3.6, kMid + 3.6}) {
-        QPainterPath s;
-        s.addRect(QRectF(x - 0.8, 39, 1.6, 13.4));
-        Fill(p, s, c.trim, 0.25);
+        Fill(p, RectPath({x - 0.8, 39, 1.6, 13.4}), c.trim, 0.25);
     }
     DrawBelt(p);
     // Sword at the left hip.
@@ -275,9 +264,7 @@ void DrawSvrsek(QPainter& p, int suit, const Palette& c) {
     crown.closeSubpath();
     Fill(p, crown, c.coat.darker(125));
     FillEllipse(p, {kMid, 23.2}, 8.2, 1.9, c.coat.darker(125));
-    QPainterPath hatband;
-    hatband.addRect(QRectF(kMid - 4.6, 21.0, 9.2, 1.4));
-    Fill(p, hatband, kGold, 0.25);
+    Fill(p, RectPath({kMid - 4.6, 21.0, 9.2, 1.4}), kGold, 0.25);
 
     // Right arm raised high with the symbol, left hand on the sword's hilt.
     DrawArm(p, {kMid + 7.4, 40}, {kMid + 12.0, 33.0}, {kMid + 11.6, 23.6}, c.coat);
@@ -288,9 +275,7 @@ void DrawSvrsek(QPainter& p, int suit, const Palette& c) {
 // --- král -----------------------------------------------------------------------------------
 
 void DrawErmine(QPainter& p, const QRectF& r) {
-    QPainterPath e;
-    e.addRect(r);
-    Fill(p, e, kWhite, 0.3);
+    Fill(p, RectPath(r), kWhite, 0.3);
     p.setPen(Qt::NoPen);
     p.setBrush(kInk);
     int i = 0;
@@ -360,9 +345,7 @@ void DrawKral(QPainter& p, int suit, const Palette& c) {
         p.setBrush(kGold.lighter(120));
         p.drawEllipse(QPointF(kMid + dx, 17.2), 0.6, 0.6);
     }
-    QPainterPath band;
-    band.addRect(QRectF(kMid - 5.3, 21.8, 10.6, 2.0));
-    Fill(p, band, kGoldDark.lighter(140), 0.3);
+    Fill(p, RectPath({kMid - 5.3, 21.8, 10.6, 2.0}), kGoldDark.lighter(140), 0.3);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xc0, 0x10, 0x20));
     p.drawEllipse(QPointF(kMid, 22.8), 0.8, 0.8);
