@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "records/text_format.h"
 #include "ui/about_box.h"
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
     }
 
     auto* splash = new TAboutBox(TAboutBox::Splash);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        splash->move(screen->availableGeometry().center() - splash->rect().center());
     splash->show();
     splash->repaint();
     splash->Timer1.start();
