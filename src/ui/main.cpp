@@ -2,6 +2,7 @@
 // shows later, then the message loop. The data folders are read from the current folder.
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
@@ -16,6 +17,10 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kvelta"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral("icons/kvelta-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     const QString point = QLocale().decimalPoint();
     SetDecimalSeparator(point.size() == 1 && point[0].unicode() < 128 ? char(point[0].unicode())
                                                                       : '.');
