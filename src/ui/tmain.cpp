@@ -371,6 +371,9 @@ void TMain::myResize() {
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
+    // The game stops where it stands: no trick is collected while the closing sound plays.
+    IdleDriver::Hold hold(*idle_);
+    Timer1.stop();
     sound_->PlaySound("wavs\\konec.wav", false);
     if (settings_.loaded) {
         std::string error;
