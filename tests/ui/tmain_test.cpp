@@ -74,20 +74,6 @@ private slots:
         for (const QWidget* c : controls) QVERIFY(!c->isEnabled());
     }
 
-    void choosingTheSuitGameAgainClearsTheBoxes() {
-        TestWindow w;
-        TMain& m = *w.main;
-        m.HraEnableAll(Barva);
-        m.CheckBox1->click();
-        m.CheckBox2->click();
-        m.RadioButton3->click();
-        QCOMPARE(m.Label16->text(), QStringLiteral("Betl"));
-        QVERIFY(!m.CheckBox1->isEnabled() && m.CheckBox1->isChecked());
-        m.RadioButton5->click();
-        QCOMPARE(m.Label16->text(), QStringLiteral("Barva"));
-        QVERIFY(m.CheckBox1->isEnabled() && !m.CheckBox1->isChecked() && !m.CheckBox2->isChecked());
-    }
-
     void resizeSpringsBackBetweenDealsOnly() {
         TestWindow w;
         TMain& m = *w.main;
