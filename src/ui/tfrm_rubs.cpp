@@ -7,6 +7,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "ui/local_path.h"
+
 namespace {
 
 constexpr int kThumbWidth = 65;
@@ -23,9 +25,7 @@ QPixmap Thumbnail(const QPixmap& picture, qreal dpr) {
 }  // namespace
 
 bool LoadStoredPicture(const std::string& storedPath, QPixmap& picture, QString& error) {
-    QString path = QString::fromStdString(storedPath);
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QImageReader reader(path);
+    QImageReader reader(LocalPath(storedPath));
     const QImage image = reader.read();
     if (image.isNull()) {
         error = QString::fromStdString(storedPath) + QStringLiteral(": ") + reader.errorString();

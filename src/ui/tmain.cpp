@@ -31,6 +31,7 @@
 #include "ui/card_image.h"
 #include "ui/card_picture.h"
 #include "ui/local_path.h"
+#include "ui/settings_dialogs.h"
 #include "ui/vyhodnoceni.h"
 #include "ui/wav_sound.h"
 
@@ -144,6 +145,20 @@ TMain::TMain(Setup setup)
     } else {
         statistics_.Open(setup_.statisticsFile.toStdString());
     }
+
+    // The settings dialogs take their first values from the loaded settings; from now on the
+    // game reads its rules from their controls.
+    dialogs_ = std::make_unique<SettingsDialogs>(
+        settings_, *game_, *this, &statistics_, [this](const QString& e) { Report(e); }, this);
+    ports_.rules = dialogs_.get();
+    game_->SetPorts(ports_);
+    SettingsDialogs* d = dialogs_.get();
+    connect(Menu_PlayerRatings, &QAction::triggered, this, [d] { d->ShowPlayerRatings(); });
+    connect(Menu_optionHra, &QAction::triggered, this, [d] { d->Menu_optionHraClick(); });
+    connect(Menu_optionMichani, &QAction::triggered, this, [d] { d->Menu_optionMichaniClick(); });
+    connect(Menu_optionPlayer, &QAction::triggered, this, [d] { d->Menu_optionPlayerClick(); });
+    connect(manu_optionBanka, &QAction::triggered, this, [d] { d->manu_optionBankaClick(); });
+    connect(menu_rubs, &QAction::triggered, this, [d] { d->menu_rubsClick(); });
 }
 
 TMain::~TMain() {
@@ -299,7 +314,7 @@ void TMain::BuildMenu() {
 
     connect(Menu_NovaHra, &QAction::triggered, this, &TMain::Menu_NovaHraClick);
     connect(Mebu_quit, &QAction::triggered, this, &TMain::Mebu_quitClick);
-    // 6. "Poslední hra"; "Hodnocení hráčů" and the settings dialogs come with the ratings.
+    // 6. "Poslední hra"; "Hodnocení hráčů" and "Nastavení" once their dialogs exist.
     connect(Menu_LastGame, &QAction::triggered, this, &TMain::Menu_LastGameClick);
     connect(Menu_About, &QAction::triggered, this, &TMain::Menu_AboutClick);
 }
@@ -616,6 +631,10 @@ bool TMain::LoadCardBack(const std::string& path, std::string& error) {
         return false;
     }
     cardBackImage_ = std::move(image);
+    // Backs already on the table turn over to the new picture at once.
+    for (const auto& [handle, card] : cards_)
+        if (card->isVisible() && !card->showsFace()) card->ShowPicture(CardBack(kCardSize));
+    if (Image1->isVisible() && !Image1->showsFace() && !Image1->picture().isNull()) ShowTrumpBack();
     return true;
 }
 

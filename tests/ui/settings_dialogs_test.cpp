@@ -14,13 +14,14 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <map>
 #include <memory>
 
+#include "game/thra.h"
 #include "records/game_settings.h"
 #include "records/ini_file.h"
 #include "records/statistics.h"
 #include "records/text_format.h"
-#include "support/fakes.h"
 #include "ui/tdetail_hracu.h"
 #include "ui/tfrm_banka.h"
 #include "ui/tfrm_michani.h"
@@ -30,6 +31,16 @@
 #include "ui/tstatistika.h"
 
 namespace {
+
+Card C(int suit, int rank) {
+    return Card{uint8_t(suit), uint8_t(rank), 0};
+}
+
+struct LogView : NullTableView {
+    std::vector<std::string> log;
+    void LogLine(std::string_view text) override { log.emplace_back(text); }
+    bool KeepsLog() const override { return true; }
+};
 
 // The main window's side of the settings: name labels, money fields and the card back, which
 // changes only when its picture loads.
@@ -58,8 +69,8 @@ struct TableWindow : ISettingsWindow {
 // One run of the program: the settings loaded, the dialogs created from them and serving the
 // game's rules, the statistics file open.
 struct Run {
-    TestTable table;
-    THra& game = *table.game;
+    LogView view;
+    THra game{GamePorts{&view}};
     GameSettings settings;
     TableWindow window;
     StatisticsFile statistics;
@@ -76,10 +87,7 @@ struct Run {
         dialogs = std::make_unique<SettingsDialogs>(
             settings, game, window, &statistics, [this](const QString& e) { errors.append(e); },
             &mainWindow);
-        GamePorts ports = table.Ports();
-        ports.rules = dialogs.get();
-        ports.records = &statistics;
-        game.SetPorts(ports);
+        game.SetPorts(GamePorts{.view = &view, .records = &statistics, .rules = dialogs.get()});
     }
     ~Run() {
         std::string error;
@@ -293,7 +301,7 @@ private slots:
             QCOMPARE(run.window.names[1], "Bartolomějíček");
             QCOMPARE(run.game.Seat(1)->name, "Bartoloměj");
             run.game.LogCall(*run.game.Seat(1), "Dobré");
-            QCOMPARE(run.table.view.log.back(), "Bartoloměj:Dobré");
+            QCOMPARE(run.view.log.back(), "Bartoloměj:Dobré");
         }
         QCOMPARE(SavedFile().ReadText("USER", "PLAYER_NAME_1", ""), "Bartoloměj");
     }
