@@ -455,9 +455,11 @@ void TMain::UncheckDeclarationBoxes() {
 
 void TMain::ShowTrumpCard(const Card& card) {
     Image1->ShowCard(card, false);
+    trumpShowsBack_ = false;
 }
 void TMain::ShowTrumpBack() {
     Image1->ShowPicture(CardBack(Image1->size()));
+    trumpShowsBack_ = true;
 }
 void TMain::SetDeclarerLabel(std::string_view text) {
     Label10->setText(Q(text));
@@ -633,8 +635,8 @@ bool TMain::LoadCardBack(const std::string& path, std::string& error) {
     cardBackImage_ = std::move(image);
     // Backs already on the table turn over to the new picture at once.
     for (const auto& [handle, card] : cards_)
-        if (card->isVisible() && !card->showsFace()) card->ShowPicture(CardBack(kCardSize));
-    if (Image1->isVisible() && !Image1->showsFace() && !Image1->picture().isNull()) ShowTrumpBack();
+        if (card->isVisibleTo(Panel1) && !card->showsFace()) card->ShowPicture(CardBack(kCardSize));
+    if (trumpShowsBack_) ShowTrumpBack();
     return true;
 }
 

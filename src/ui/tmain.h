@@ -169,4 +169,5 @@ private:
     std::array<TCardImage*, 3> trick_{};
     std::vector<TCardImage*> melds_;
     std::unique_ptr<SettingsDialogs> dialogs_;
+    bool trumpShowsBack_ = false;  // the trump card's place shows the card back
 };

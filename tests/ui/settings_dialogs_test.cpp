@@ -22,6 +22,7 @@
 #include "records/ini_file.h"
 #include "records/statistics.h"
 #include "records/text_format.h"
+#include "ui/card_image.h"
 #include "ui/tdetail_hracu.h"
 #include "ui/tfrm_banka.h"
 #include "ui/tfrm_michani.h"
@@ -29,6 +30,7 @@
 #include "ui/tfrmvyber.h"
 #include "ui/tnastaveni_hry.h"
 #include "ui/tstatistika.h"
+#include "ui_fixture.h"
 
 namespace {
 
@@ -339,6 +341,28 @@ private slots:
             QCOMPARE(run.window.cardBack, "images\\zelena.bmp");
         }
         QCOMPARE(SavedFile().ReadText("GAME", "RUB", ""), "images\\zelena.bmp");
+    }
+
+    // In the window: the computer players' cards and the trump card's place turn over to the
+    // new back at once.
+    void aNewCardBackTurnsTheBacksOnTheTable() {
+        TestWindow w("[GAME]\nSTART_PLAYER=3\n");  // the human deals first and names trumps
+        w.main->Menu_NovaHraClick();
+        QVERIFY(RunUntil([&] { return w.game().state == Waiting; }));
+        const TCardImage* back = w.main->cardPicture(w.game().Seat(2)->hand[1].picture);
+        QVERIFY(back && !back->showsFace());
+        const auto colour = [](const TCardImage* image) {
+            const QImage picture = image->picture().toImage();
+            return picture.pixelColor(picture.width() / 2, picture.height() / 2);
+        };
+        QCOMPARE(colour(back), QColor(Qt::blue));
+        QCOMPARE(colour(w.main->Image1), QColor(Qt::blue));
+
+        w.folder.Picture("images/zelena.bmp", Qt::green);
+        std::string error;
+        QVERIFY(w.main->LoadCardBack("images\\zelena.bmp", error));
+        QCOMPARE(colour(back), QColor(Qt::green));
+        QCOMPARE(colour(w.main->Image1), QColor(Qt::green));
     }
 
     // A betl lost by seat 2, a game at a zero stake, then seat 1 renamed and one more game.
