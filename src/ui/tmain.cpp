@@ -31,6 +31,7 @@
 #include "ui/card_image.h"
 #include "ui/card_picture.h"
 #include "ui/local_path.h"
+#include "ui/settings_dialogs.h"
 #include "ui/vyhodnoceni.h"
 #include "ui/wav_sound.h"
 
@@ -141,6 +142,20 @@ TMain::TMain(Setup setup)
     } else {
         statistics_.Open(setup_.statisticsFile.toStdString());
     }
+
+    // The settings dialogs take their first values from the loaded settings; from now on the
+    // game reads its rules from their controls.
+    dialogs_ = std::make_unique<SettingsDialogs>(
+        settings_, *game_, *this, &statistics_, [this](const QString& e) { Report(e); }, this);
+    ports_.rules = dialogs_.get();
+    game_->SetPorts(ports_);
+    SettingsDialogs* d = dialogs_.get();
+    connect(Menu_PlayerRatings, &QAction::triggered, this, [d] { d->ShowPlayerRatings(); });
+    connect(Menu_optionHra, &QAction::triggered, this, [d] { d->Menu_optionHraClick(); });
+    connect(Menu_optionMichani, &QAction::triggered, this, [d] { d->Menu_optionMichaniClick(); });
+    connect(Menu_optionPlayer, &QAction::triggered, this, [d] { d->Menu_optionPlayerClick(); });
+    connect(manu_optionBanka, &QAction::triggered, this, [d] { d->manu_optionBankaClick(); });
+    connect(menu_rubs, &QAction::triggered, this, [d] { d->menu_rubsClick(); });
 }
 
 TMain::~TMain() {
@@ -440,9 +455,11 @@ void TMain::UncheckDeclarationBoxes() {
 
 void TMain::ShowTrumpCard(const Card& card) {
     Image1->ShowCard(card, false);
+    trumpShowsBack_ = false;
 }
 void TMain::ShowTrumpBack() {
     Image1->ShowPicture(CardBack(Image1->size()));
+    trumpShowsBack_ = true;
 }
 void TMain::SetDeclarerLabel(std::string_view text) {
     Label10->setText(Q(text));
@@ -616,6 +633,10 @@ bool TMain::LoadCardBack(const std::string& path, std::string& error) {
         return false;
     }
     cardBackImage_ = std::move(image);
+    // Backs already on the table turn over to the new picture at once.
+    for (const auto& [handle, card] : cards_)
+        if (card->isVisibleTo(Panel1) && !card->showsFace()) card->ShowPicture(CardBack(kCardSize));
+    if (trumpShowsBack_) ShowTrumpBack();
     return true;
 }
 

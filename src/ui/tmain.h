@@ -29,6 +29,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class SettingsDialogs;
 class TCardImage;
 class TPlayer;
 class TWavSound;
@@ -60,6 +61,8 @@ public:
     IdleDriver& idleDriver() { return *idle_; }
     GameSettings& settings() { return settings_; }
     TWavSound& sound() { return *sound_; }
+    // The dialogs of "Nastavení" and "Hodnocení hráčů"; their controls are the rules in force.
+    SettingsDialogs& settingsDialogs() { return *dialogs_; }
     // Runs a call into the game from the window, idle passes held until it returns.
     void GameCall(const std::function<void()>& call);
     // The picture of a hand card by its handle; null when there is none.
@@ -165,4 +168,6 @@ private:
     std::map<int, TCardImage*> cards_;
     std::array<TCardImage*, 3> trick_{};
     std::vector<TCardImage*> melds_;
+    std::unique_ptr<SettingsDialogs> dialogs_;
+    bool trumpShowsBack_ = false;  // the trump card's place shows the card back
 };
