@@ -1,5 +1,6 @@
 #include "records/game_settings.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <system_error>
@@ -25,9 +26,25 @@ std::string ScoreKey(int seatNo) {
     return "PLAYER_SCORE_" + std::to_string(seatNo);
 }
 
-// A stake is kept as the shortest text of the number the file holds, at most 10 characters.
+// A stake is kept as the shortest text of the number the file holds, at most 10 characters:
+// a longer text loses its last decimals. A number out of the stakes' range, or one whose whole
+// part alone needs more than 10 characters, counts as no number.
 std::string ReadStake(const IniFile& ini, const char* key, double def) {
-    return Utf8Left(ShortestDecimalText(ini.ReadDecimal(kGame, key, def), DecimalSeparator()), 10);
+    const char separator = DecimalSeparator();
+    const double value = ini.ReadDecimal(kGame, key, def);
+    std::string text = ShortestDecimalText(value, separator);
+    if (!IsUsableStake(value) || std::min(text.find(separator), text.size()) > 10) {
+        text = ShortestDecimalText(def, separator);
+    }
+    if (text.size() > 10) {
+        // What is left is written shortest again, so that it reads back as the same text:
+        // "0.10000000" would come back as "0.1", "-0.0000000" as "0".
+        text.resize(10);
+        double cut = 0;
+        ReadLocaleDecimal(text, separator, cut);
+        text = ShortestDecimalText(cut == 0 ? 0.0 : cut, separator);
+    }
+    return text;
 }
 
 // The file holds these in 32 bits; the program keeps their low byte.

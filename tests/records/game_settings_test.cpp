@@ -202,16 +202,37 @@ TEST_F(Settings, TheBaseStakeIsAlwaysSavedAsANumber) {
     }
 }
 
-TEST_F(Settings, StakesFromTheFileBecomeShortTexts) {
-    WriteFile(
-        "[GAME]\nZAKLAD_HRY=2.50\nBETL=0.333333333333333\nDURCH=1e-7\n"
-        "TICHA_SEDMA=3,5\nHLASENA_SEDMA=12345678901234\n");
-    ASSERT_TRUE(Load()) << error;
-    EXPECT_EQ(settings.rules.zakladHry, "2.5");
-    EXPECT_EQ(settings.rules.betl, "0.33333333");  // cut to 10 characters
-    EXPECT_EQ(settings.rules.durch, "1e-07");
-    EXPECT_EQ(settings.rules.tichaSedma, "2");  // a comma is no separator here
-    EXPECT_EQ(settings.rules.hlasenaSedma, "1234567890");
+TEST_F(Settings, StakesReadBackAsTheValueTheProgramMeant) {
+    // As in the file, and as held for BETL (default 0.5) in at most 10 characters.
+    const std::pair<const char*, const char*> rows[] = {
+        {"0.333333333333333", "0.33333333"},
+        {"0.000001", "0.000001"},  // once "1e-06", which the lenient reader takes for 1
+        {"0.000000001", "0"},
+        {"-999999999.9", "-999999999"},
+        // No money could be kept to the cent: as if it were no number.
+        {"1000000000.5", "0.5"},
+        {"-1000000000", "0.5"},
+        {"1e308", "0.5"}};
+    for (const auto& [inFile, held] : rows) {
+        WriteFile(std::string("[GAME]\nBETL=") + inFile + "\nZAKLAD_HRY=" + inFile + "\n");
+        ASSERT_TRUE(Load()) << error;
+        EXPECT_EQ(settings.rules.betl, held) << inFile;
+        const RuleSet loaded = settings.rules;
+        // The game's strict and lenient readers take the texts for their values.
+        EXPECT_EQ(StakeMultiplier(loaded.betl, -1), std::stod(held)) << inFile;
+        EXPECT_EQ(BaseStake(loaded), std::stod(loaded.zakladHry)) << inFile;
+    }
+    // Typed in the rules dialog and priced by the game; the lenient reader takes "e" for a
+    // decimal separator.
+    const struct {
+        const char* text;
+        double base, multiplier;
+    } typed[] = {
+        {"9999999999", 0.1, 7}, {"1e999", 1.999, 7}, {"1e9", 1.9, 1e9}, {"-1e9", -1.9, -1e9}};
+    for (const auto& row : typed) {
+        EXPECT_DOUBLE_EQ(BaseStake(RuleSet{row.text}), row.base) << row.text;
+        EXPECT_EQ(StakeMultiplier(row.text, 7), row.multiplier) << row.text;
+    }
 }
 
 TEST_F(Settings, SwitchesAndSmallNumbersReadAsTheGameHoldsThem) {
