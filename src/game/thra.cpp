@@ -108,6 +108,7 @@ void THra::DealNewGame() {
     sevenFlekCount = 0;
     sevenDeclared = hundredDeclared = sevenAgainst = hundredAgainst = false;
     view_->DisableHumanButtons();
+    talonPending = false;
     for (THrac* s : seats) s->NewDeal();
 
     Deal();
@@ -119,6 +120,8 @@ void THra::DealNewGame() {
         s->meldSum = 0;
         s->firstMeld = 0;
     }
+    // A computer forehand thinks synchronously; the human's choice arrives through clicks.
+    if (!forehand->IsHuman()) state = ComputerChoosing;
     forehand->ChooseTrump();
     view_->SetDeclarerLabel(std::string("Hraje :") + declarer->name);
     view_->SetContractLabel(ContractName(contractKind));
@@ -215,17 +218,21 @@ void THra::TakePlayedCardOut(THrac& seat) {
     k.picture = 0;
 }
 
+// Nothing drives the deal until the seat on turn has played: its card, through PlayFromHand,
+// sets Playing again.
+void THra::AskForCard() {
+    if (onTurn->IsHuman()) humanMayPlay = true;
+    state = Waiting;
+    onTurn->PlayCard();
+}
+
 void THra::IdleStep(bool& done) {
     if (state == Playing) {
-        if (cardsOnTable == 0) {
-            if (onTurn->IsHuman()) humanMayPlay = true;
-            onTurn->PlayCard();
-        }
+        if (cardsOnTable == 0) AskForCard();
         if (cardsOnTable == 1 || cardsOnTable == 2) {
             TakePlayedCardOut(*onTurn);
             onTurn = onTurn->next;
-            if (onTurn->IsHuman()) humanMayPlay = true;
-            onTurn->PlayCard();
+            AskForCard();
         }
         if (cardsOnTable == 3) {
             TakePlayedCardOut(*onTurn);
@@ -262,10 +269,13 @@ void THra::StrengthPassAll() {
 }
 
 void THra::ShowSeatOneHand() {
-    THrac& s = *seats[0];
+    ShowHandFaceUp(*seats[0]);
+}
+
+void THra::ShowHandFaceUp(THrac& s) {
     s.SortHand(rules().trideni);
     int left, top, dx, dy;
-    HandPlace(1, left, top, dx, dy);
+    HandPlace(s.seatNo, left, top, dx, dy);
     for (int i = 1; i <= s.cardCount; ++i) {
         TKarta& k = s.hand[i];
         k.left = 100 + i * ColumnStep();

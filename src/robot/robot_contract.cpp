@@ -77,40 +77,25 @@ bool TRobot::AnswerGame() {
         const int16_t d = DurchScore();
         if (b < d) {
             evaluation = BetlScore();
-            if (evaluation < 12) {
-                TakeOver(Betl);
-                return false;
-            }
+            if (evaluation < 12 && TakeOver(Betl)) return false;
         }
     }
     evaluation = DurchScore();
-    if ((evaluation < 8 && g.contractKind == Barva) ||
-        (evaluation < 10 && g.contractKind == Betl)) {
-        TakeOver(Durch);
+    if (((evaluation < 8 && g.contractKind == Barva) ||
+         (evaluation < 10 && g.contractKind == Betl)) &&
+        TakeOver(Durch))
         return false;
-    }
     g.LogCall(*this, "Dobré");
     g.SayCall(*this, "dobre");
     return true;
 }
 
-void TRobot::TakeOver(uint8_t kind) {
+bool TRobot::TakeOver(uint8_t kind) {
     THra& g = *game;
-    g.cards.ClearPile();  // the talon the last declarer laid there will be laid again
-    g.contractKind = kind;
-    g.StrengthPassAll();
-    g.declarer = g.onTurn = this;
-    cardCount = 12;
-    int left, top, dx, dy;
-    g.HandPlace(seatNo, left, top, dx, dy);
-    for (int i = 0; i < 2; ++i) {
-        // The talon still carries the strengths of the contract it was laid in.
-        const Card& t = g.talon[i];
-        const Card card{t.suit, t.rank, CardStrength(t.suit, t.rank, kind, g.TrumpSuit())};
-        g.CreateCard(*this, 11 + i, card, left + (10 + i) * dx, top + (10 + i) * dy, false);
-    }
+    if (!g.TakeOver(*this, kind)) return false;
     evaluation = kind == Betl ? BetlScore() : DurchScore();  // fresh slotMarks for the talon
     LayTalon();
     g.LogCall(*this, kind == Betl ? "Betl" : "Durch");
     g.SayCall(*this, kind == Betl ? "barva" : "durch");
+    return true;
 }

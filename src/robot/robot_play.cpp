@@ -7,12 +7,9 @@
 
 void TRobot::PlayCard() {
     THra& g = *game;
-    g.state = Waiting;
     candidates_.Clear();
     chosen_ = 0;
-    const bool leading = g.cardsOnTable == 0;
-    if (leading) {
-        g.trickLeader = g.trickWinner = this;
+    if (g.cardsOnTable == 0) {
         AddHand();
         switch (g.contractKind) {
             case Betl:
@@ -30,7 +27,7 @@ void TRobot::PlayCard() {
     } else {
         FollowBetlDurch();
     }
-    Finish(leading);
+    Finish();
 }
 
 void TRobot::AddHand() {
@@ -136,7 +133,7 @@ void TRobot::FollowSuitGame() {
     chosen_ = c.Lowest(true);
     if (c.size() <= 1) return;
 
-    THrac* w = CurrentTrickWinner();
+    THrac* w = g.TrickWinner(g.cardsOnTable);
     const Card& wCard = w->playedCard;
     const bool firstTrump = c[1].suit == trump;
     if (w == g.declarer || (this == g.declarer && third)) {
@@ -204,26 +201,14 @@ bool TRobot::UnplayedFrom(uint8_t suit, uint8_t rank) const {
     return false;
 }
 
-void TRobot::Finish(bool leading) {
+void TRobot::Finish() {
     THra& g = *game;
-    Card entry = chosen_ ? candidates_[chosen_] : Card{};
-    if (!leading) {
-        const uint8_t ledSuit = g.trickLeader->playedCard.suit;
-        if (entry.suit != ledSuit && !g.IsTrump(entry)) entry.strength = 0;
+    if (chosen_) {
+        const Card& entry = candidates_[chosen_];
+        if (g.PlayFromHand(*this, FindCard(entry.suit, entry.rank))) return;
     }
-    int slot = chosen_ ? FindCard(entry.suit, entry.rank) : 0;
-    if (slot == 0) {
-        // Not reached: every entry comes from the hand. Play the first held card rather than
-        // a card that may already have left the hand.
-        for (int i = 1; i <= 10 && !slot; ++i)
-            if (hand[i].state == inHand) slot = i;
-        if (slot == 0) return;
-        entry = hand[slot].triple();
-    }
-    TKarta& k = hand[slot];
-    k.strength = entry.strength;
-    const bool strongest = k.strength > g.lastCard.strength;
-    g.PlayStep(*this, k);
-    if (strongest) g.trickWinner = this;
-    if (g.declarer == this) g.declarerPlayed = true;
+    // Not reached: every entry is a legal card of the hand. Play the first legal card rather
+    // than stall the deal.
+    for (int slot = 1; slot <= 10; ++slot)
+        if (g.PlayFromHand(*this, slot)) return;
 }

@@ -24,7 +24,7 @@ void THra::AnnouncePhase(THrac* d) {
         asked = asked->next;
         if (contractKind <= Durch && !asked->AnswerGame()) {
             counter = 3;
-            if (humanLayingTalon) return;  // the human's talon confirmation runs the phase again
+            if (talonPending) return;  // the taker's TalonDone runs the phase again
         }
         view_->SetDeclarerLabel("Hraje :" + declarer->name);
         view_->SetContractLabel(ContractName(contractKind));

@@ -119,7 +119,8 @@ struct ScriptedRandom : IRandom {
 };
 
 // A seat whose decisions a test sets: it plays the first legal card of its hand, or the cards
-// queued in `script` (by suit and rank); it counts how often it was asked to play.
+// queued in `script` (by suit and rank), through the game's checked entry, which refuses an
+// illegal one; it counts how often it was asked to play.
 class ScriptedSeat : public THrac {
 public:
     ScriptedSeat(THra& g, int no) : THrac(g, no) {}
@@ -151,7 +152,7 @@ public:
                 if (hand[i].state == inHand && IsLegalPlay(*game, *this, hand[i].triple()))
                     slot = i;
         }
-        if (slot) game->PlayStep(*this, hand[slot]);
+        if (slot) game->PlayFromHand(*this, slot);
     }
 };
 
