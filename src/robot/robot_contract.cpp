@@ -53,9 +53,10 @@ int16_t TRobot::DurchScore() {
 int32_t TRobot::HandStrength() const {
     if (game->contractKind != Barva) return 0;
     const uint8_t trump = game->TrumpSuit();
+    const HandIndex held = IndexHand();
     int32_t v = 0;
     for (uint8_t s = 0; s < 4; ++s) {
-        const bool svrsek = Holds(s, kSvrsek), kral = Holds(s, kKral);
+        const bool svrsek = held.slot[s][kSvrsek] != 0, kral = held.slot[s][kKral] != 0;
         if (svrsek && kral) v += s == trump ? 40 : 20;
         if (!svrsek && !kral) v -= s == trump ? 20 : 5;
     }

@@ -1,8 +1,9 @@
 // Choosing a card to play: the common start and finish, and the suit game's lead and follow.
 //
-// Every card in the candidate list is one the legal-play rule allows, so whatever the rules
-// below choose from it may be played.
+// The candidate list is the hand filtered through the legal-play rule, so whatever the rules
+// below choose from it may be played; they only choose.
 #include "game/thra.h"
+#include "game/trick_rules.h"
 #include "robot/trobot.h"
 
 void TRobot::PlayCard() {
@@ -10,7 +11,7 @@ void TRobot::PlayCard() {
     candidates_.Clear();
     chosen_ = 0;
     if (g.cardsOnTable == 0) {
-        AddHand();
+        AddLegalCards();
         switch (g.contractKind) {
             case Betl:
                 LeadBetl();
@@ -35,26 +36,12 @@ void TRobot::AddHand() {
         if (hand[i].state == inHand) candidates_.Add(hand[i].triple());
 }
 
-void TRobot::AddSuit(uint8_t suit) {
+// The cards of the hand that the legal-play rule allows now, in slot order.
+void TRobot::AddLegalCards() {
+    const PlayRule rule(*game, *this);
     for (int i = 1; i <= 10; ++i)
-        if (hand[i].state == inHand && hand[i].suit == suit) candidates_.Add(hand[i].triple());
-}
-
-// The card to beat: the led card, or the second card if it followed suit and is stronger.
-// A second card that trumped the led suit leaves nothing to beat in the led suit.
-Card TRobot::CardToBeat() const {
-    const THra& g = *game;
-    const Card& led = g.trickLeader->playedCard;
-    Card t = led;
-    if (g.cardsOnTable == 2) {
-        const Card& second = g.trickLeader->next->playedCard;
-        if (second.suit == led.suit) {
-            if (second.strength > led.strength) t = second;
-        } else if (g.IsTrump(second)) {
-            t.strength = 0;
-        }
-    }
-    return t;
+        if (hand[i].state == inHand && rule.Allows(hand[i].triple()))
+            candidates_.Add(hand[i].triple());
 }
 
 // Lead rules 1 to 8, tried in order while nothing is chosen; where a rule walks the suits,
@@ -115,21 +102,12 @@ void TRobot::FollowSuitGame() {
     const uint8_t trump = g.TrumpSuit();
     const bool third = g.cardsOnTable == 2;
     const Card led = g.trickLeader->playedCard;
-    const Card second = g.trickLeader->next->playedCard;
-    const Card toBeat = CardToBeat();
 
-    if (CountSuit(led.suit) > 0) {
-        AddSuit(led.suit);
-        if (FindBeater(toBeat)) c.RemoveWeaker(toBeat.suit, toBeat.strength);
-    } else if (CountSuit(trump) > 0) {
-        AddSuit(trump);
-        if (third && second.suit == trump && FindBeater(second))
-            c.RemoveWeaker(trump, second.strength);
-    } else {
-        // A discard: the play step marks our voids in the led suit and in trumps.
-        AddHand();
-        c.ClearStrengths();
-    }
+    AddLegalCards();
+    // Void in the led suit and in trumps (the rule then allows anything, and the first
+    // candidate is of neither), every card is a discard and can never win: its strength is 0,
+    // and the lowest candidate keeps tens and aces back.
+    if (c[1].suit != led.suit && c[1].suit != trump) c.ClearStrengths();
     chosen_ = c.Lowest(true);
     if (c.size() <= 1) return;
 

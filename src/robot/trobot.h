@@ -59,8 +59,7 @@ private:
 
     // --- play (robot_play.cpp) ---
     void AddHand();
-    void AddSuit(uint8_t suit);
-    Card CardToBeat() const;
+    void AddLegalCards();
     void LeadSuitGame();
     void FollowSuitGame();
     int WeakestNonSeven(int chosen) const;
