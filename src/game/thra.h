@@ -197,6 +197,16 @@ public:
     double moneyBase = 0;      // seat 1's money when the last trick began to be evaluated
 
 private:
+    // --- settlement steps (settlement.cpp) ---
+    void RecordGame(const THrac& declarerSeat, uint8_t declarerResult);
+    double BaseStake() const;
+    double GameBase() const;
+    double SevenPrice(double multiplier) const;
+    void SuitScoreLines(int declarerPoints, int defenderPoints);
+    double SuitGameValue(int declarerPoints, int defenderPoints);
+    void SettleSevens(const THrac& lastTrickWinner);
+    double WithHundred(double game, int declarerPoints, int defenderPoints);
+
     void Deal();
     void TakePlayedCardOut(THrac& seat);
     void AskForCard();
