@@ -3,6 +3,18 @@
 #include "game/thra.h"
 #include "robot/trobot.h"
 
+namespace {
+
+// Both scores count weighted gaps around the held cards, so lower is better.
+// A suit game is taken as betl below this: only a few low cards can be caught.
+constexpr int16_t kBetlTakeOverScore = 12;
+// A suit game is taken as durch below this: nearly every card is the top of its suit.
+constexpr int16_t kDurchOverSuitGameScore = 8;
+// An announced betl is taken as durch with a little less: the alternative is defending a betl.
+constexpr int16_t kDurchOverBetlScore = 10;
+
+}  // namespace
+
 // Each held card costs the weighted ranks missing since the previous held card of its suit
 // below it (a missing seven weighs 7, a missing king 1) and gives back 1.
 int16_t TRobot::BetlScore() {
@@ -78,12 +90,12 @@ bool TRobot::AnswerGame() {
         const int16_t d = DurchScore();
         if (b < d) {
             evaluation = BetlScore();
-            if (evaluation < 12 && TakeOver(Betl)) return false;
+            if (evaluation < kBetlTakeOverScore && TakeOver(Betl)) return false;
         }
     }
     evaluation = DurchScore();
-    if (((evaluation < 8 && g.contractKind == Barva) ||
-         (evaluation < 10 && g.contractKind == Betl)) &&
+    if (((evaluation < kDurchOverSuitGameScore && g.contractKind == Barva) ||
+         (evaluation < kDurchOverBetlScore && g.contractKind == Betl)) &&
         TakeOver(Durch))
         return false;
     g.LogCall(*this, "Dobré");
@@ -97,6 +109,8 @@ bool TRobot::TakeOver(uint8_t kind) {
     evaluation = kind == Betl ? BetlScore() : DurchScore();  // fresh slotMarks for the talon
     LayTalon();
     g.LogCall(*this, kind == Betl ? "Betl" : "Durch");
+    // "barva" has no sound: a computer takes a betl silently, its log line alone names it,
+    // while a durch is voiced. The game has always done so, and a test pins it.
     g.SayCall(*this, kind == Betl ? "barva" : "durch");
     return true;
 }

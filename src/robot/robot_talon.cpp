@@ -3,6 +3,14 @@
 #include "game/thra.h"
 #include "robot/trobot.h"
 
+namespace {
+
+// The hundred is declared with a hand strength above this: more than a trump marriage with
+// its two trumps (40 + 2 x 5), so the marriages alone do not carry the declaration.
+constexpr int32_t kHundredStrength = 50;
+
+}  // namespace
+
 void TRobot::ChooseTrump() {
     THra& g = *game;
     if (g.contractKind == Barva) {
@@ -33,8 +41,11 @@ void TRobot::LayTalon() {
         CloseHand();
         if (seven) g.sevenDeclared = true;
         // The hundred is judged on the ten cards kept: the marriage test only sees held cards.
+        // The strength comes from the doubling answer, which also writes its call ("Mlčím" or
+        // a level's name) to the log before the game is announced; the game has always shown
+        // that line, and a test pins it.
         AnswerFlek(0);
-        if (g.handStrength > 50) g.hundredDeclared = true;
+        if (g.handStrength > kHundredStrength) g.hundredDeclared = true;
         return;
     }
     for (int i = 1; i <= 12; ++i) hand[i].state = discardCandidate;
