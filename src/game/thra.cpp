@@ -4,8 +4,6 @@
 #include <cstdio>
 
 #include "records/text_format.h"
-#include "robot/trobot.h"
-#include "table/tplayer.h"
 
 namespace {
 
@@ -16,18 +14,13 @@ NoPlayingRecords gNoRecords;
 FixedRules gDefaultRules;
 IGameObserver gNoObserver;
 
-std::unique_ptr<THrac> DefaultSeat(THra& game, int seatNo) {
-    if (seatNo == 1) return std::make_unique<TPlayer>(game, seatNo);
-    return std::make_unique<TRobot>(game, seatNo);
-}
-
 }  // namespace
 
 THra::THra(GamePorts ports, const SeatFactory& factory) {
     SetPorts(ports);
     gamesPlayed = 0;
     for (int no = 1; no <= 3; ++no) {
-        owned_[no - 1] = factory ? factory(*this, no) : DefaultSeat(*this, no);
+        owned_[no - 1] = factory(*this, no);
         seats[no - 1] = owned_[no - 1].get();
     }
     static constexpr const char* kNames[3] = {"Kuba", "Lumir", "Bohous"};

@@ -45,8 +45,9 @@ struct GamePorts {
     IGameObserver* observer = nullptr;
 };
 
-// Creates the seat with the given number (1..3). The default puts the human in seat 1 and
-// computer players in seats 2 and 3.
+// Creates the seat with the given number (1..3). The controller knows seats only as THrac:
+// whoever assembles the program chooses them (the window: the human in seat 1 and computer
+// players in seats 2 and 3; the headless runner: three computer players; tests: their own).
 using SeatFactory = std::function<std::unique_ptr<THrac>(THra& game, int seatNo)>;
 
 inline constexpr std::string_view kNoWinnerMessage = "Je to nejake divne, protoze niko navyhrava";
@@ -55,7 +56,7 @@ inline constexpr std::string_view kDuplicateMessage =
 
 class THra {
 public:
-    explicit THra(GamePorts ports, const SeatFactory& seats = {});
+    THra(GamePorts ports, const SeatFactory& seats);
     ~THra();
     THra(const THra&) = delete;
     THra& operator=(const THra&) = delete;

@@ -181,6 +181,10 @@ struct TestTable : RecordingPorts {
     ScriptedSeat& seat(int no) { return static_cast<ScriptedSeat&>(*game->Seat(no)); }
 };
 
+// The seats of the table the window assembles: the human in seat 1, computer players in
+// seats 2 and 3.
+std::unique_ptr<THrac> HumanAndComputers(THra& game, int seatNo);
+
 Card C(int suit, int rank);
 // A pack from 32 "S_R" codes, positions 1..32.
 std::array<Card, 33> PackOf(const std::vector<std::string>& codes);
