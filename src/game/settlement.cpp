@@ -14,8 +14,8 @@
 #include <cmath>
 #include <string>
 
+#include "base/text_format.h"
 #include "game/thra.h"
-#include "records/text_format.h"
 
 namespace {
 

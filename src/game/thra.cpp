@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "records/text_format.h"
+#include "base/text_format.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/text_format.h"
 #include "records/cp1250.h"
-#include "records/text_format.h"
 
 struct IniFile::Doc {
     // UTF-8, one key per name (the last one wins), no multi-line values, names compared

@@ -2,6 +2,10 @@
 
 #include "game/thra.h"
 
-TPlayer::TPlayer(THra& g, int no) : THrac(g, no) { human_ = true; }
+TPlayer::TPlayer(THra& g, int no) : THrac(g, no) {
+    human_ = true;
+}
 
-void TPlayer::PlayCard() { game->state = Waiting; }
+void TPlayer::PlayCard() {
+    game->state = Waiting;
+}

@@ -5,9 +5,9 @@
 #include <map>
 #include <random>
 
+#include "base/text_format.h"
 #include "records/file_helpers.h"
 #include "records/ini_file.h"
-#include "records/text_format.h"
 #include "support/fakes.h"
 
 namespace {

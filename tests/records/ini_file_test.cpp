@@ -4,8 +4,8 @@
 
 #include <random>
 
+#include "base/text_format.h"
 #include "records/file_helpers.h"
-#include "records/text_format.h"
 
 TEST(IniFile, EverythingWrittenReadsBackExactly) {
     TempFolder dir;
