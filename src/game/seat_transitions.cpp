@@ -30,9 +30,12 @@ bool THra::LayAwayTalon(THrac& d, int first, int second, uint8_t kind) {
     auto holds = [&d](int slot) {
         return slot >= 1 && slot <= 12 && d.hand[slot].rank != 0 && d.hand[slot].state != played;
     };
-    if (&d != declarer || d.cardCount != 12 || first == second || !holds(first) || !holds(second) ||
+    if (&d != declarer || first == second || !holds(first) || !holds(second) ||
         kind < contractKind || kind > Durch)
         return false;
+    int held = 0;
+    for (int i = 1; i <= 12; ++i) held += holds(i);
+    if (held != 12) return false;  // ten cards must stay
     talon[0] = d.hand[first].triple();
     talon[1] = d.hand[second].triple();
     int left, top, dx, dy;

@@ -26,12 +26,14 @@
 #include "game/table_view.h"
 #include "game/thrac.h"
 
+// What the idle step may drive. Only Playing and TrickComplete make it act, so every other
+// state is safe while a dialog's nested message loop runs idle steps.
 enum DealState : uint8_t {
-    Waiting = 0,           // a human decision, a dialog, or no game: nothing to drive
-    ComputerChoosing = 1,  // a computer forehand names trumps and lays its talon
-    Playing = 3,           // each idle step asks the seat on turn
-    TrickComplete = 4,     // three cards lie on the table; the trick timer runs
-    Dealing = 100,         // a new deal is being set up
+    Waiting = 0,           // a seat's card, a human decision or a dialog is awaited, or no game
+    ComputerChoosing = 1,  // a computer forehand names trumps and lays its talon, synchronously
+    Playing = 3,           // each idle step asks the seat on turn for its card
+    TrickComplete = 4,     // three cards lie on the table until the trick timer collects them
+    Dealing = 100,         // a new deal is being set up; nobody is asked anything yet
 };
 
 // Everything the game talks to. Any port left null is replaced by a silent one.
@@ -89,8 +91,8 @@ public:
     // higher one the human chose while laying the talon). The two cards go to the pile in slot
     // order, the other ten close up into slots 1..10 as held cards, laid out at the seat (face
     // up for the human), and the game's watchers are told. Refused unless the seat is the
-    // declarer with twelve cards, both slots hold a card and differ, and `kind` is not below
-    // the contract.
+    // declarer holding twelve cards in slots 1..12, the two slots differ, and `kind` is not
+    // below the contract.
     bool LayAwayTalon(THrac& declarer, int first, int second, uint8_t kind);
     // The declarer's talon is laid and the announcements begin: the forehand calls this at the
     // end of naming trumps and laying the talon, and the human calls it after laying the talon
