@@ -7,6 +7,7 @@ KVELTA_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
     qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
+    clang-format
 )
 
 kvelta_install_packages() {
@@ -36,4 +37,25 @@ kvelta_build() {
     shift
     cmake -S . -B "$dir" -G Ninja "$@"
     cmake --build "$dir" -j2
+}
+
+# Fails, naming the files, when a C++ source differs from what .clang-format (clang-format from
+# Debian) makes of it. Fix with: clang-format -i FILE...
+kvelta_check_format() {
+    local listed=() files=() f report
+    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        mapfile -t listed < <(git ls-files '*.cpp' '*.h')
+    else
+        mapfile -t listed < <(find src tests tools bench -name '*.cpp' -o -name '*.h')
+    fi
+    [ ${#listed[@]} -gt 0 ] || return 0
+    for f in "${listed[@]}"; do
+        [ -f "$f" ] && files+=("$f")  # a file deleted but not yet committed is skipped
+    done
+    if report=$(clang-format --dry-run --Werror "${files[@]}" 2>&1); then
+        return 0
+    fi
+    echo "error: not formatted as .clang-format says (run clang-format -i on them):" >&2
+    grep -oE '^[^:]+:[0-9]+:[0-9]+: error' <<<"$report" | cut -d: -f1 | sort -u | sed 's/^/  /' >&2
+    exit 1
 }

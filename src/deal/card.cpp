@@ -8,8 +8,8 @@ constexpr std::array<std::string_view, 4> kSuitNames = {"Červené", "Listy", "�
 constexpr std::array<std::string_view, 4> kSuitCalls = {"cervene", "listy", "zaludy", "kule"};
 constexpr std::array<std::string_view, 4> kAdjLow = {"červená", "zelená", "žaludová", "kulová"};
 constexpr std::array<std::string_view, 4> kAdjHigh = {"červený", "zelený", "žaludový", "kulový"};
-constexpr std::array<std::string_view, 8> kRankNames = {
-    "sedma", "osma", "devítka", "desítka", "spodek", "svršek", "král", "eso"};
+constexpr std::array<std::string_view, 8> kRankNames = {"sedma",  "osma",   "devítka", "desítka",
+                                                        "spodek", "svršek", "král",    "eso"};
 constexpr std::array<std::string_view, 8> kRankCodes = {"7", "8", "9", "10", "j", "q", "k", "a"};
 constexpr std::array<std::string_view, 3> kContractNames = {"Barva", "Betl", "Durch"};
 constexpr std::array<std::string_view, 3> kContractCalls = {"barva", "betl", "durch"};
@@ -20,30 +20,30 @@ constexpr std::array<std::string_view, 11> kFlekCalls = {
     "nefleknuto", "flek",   "lepsi",    "tutti",       "boty", "kalhoty",
     "slipy",      "kaiser", "rekaiser", "tuttikaiser", "chot"};
 
-bool ValidSuit(uint8_t s) { return s < 4; }
-bool ValidRank(uint8_t r) { return r >= 7 && r <= 14; }
+bool ValidSuit(uint8_t s) {
+    return s < 4;
+}
+bool ValidRank(uint8_t r) {
+    return r >= 7 && r <= 14;
+}
 
 }  // namespace
 
-uint8_t CardStrength(uint8_t suit, uint8_t rank, uint8_t contractKind, uint8_t trumpSuit) {
-    uint8_t strength = rank;
-    if (contractKind == Barva) {
-        if (rank == kTen) strength = 15;
-        if (rank == kAce) strength = 16;
-        if (suit == trumpSuit) strength += 20;
-    }
-    return strength;
+std::string_view SuitName(uint8_t suit) {
+    return ValidSuit(suit) ? kSuitNames[suit] : "";
 }
-
-std::string_view SuitName(uint8_t suit) { return ValidSuit(suit) ? kSuitNames[suit] : ""; }
-std::string_view SuitCallWord(uint8_t suit) { return ValidSuit(suit) ? kSuitCalls[suit] : ""; }
+std::string_view SuitCallWord(uint8_t suit) {
+    return ValidSuit(suit) ? kSuitCalls[suit] : "";
+}
 
 std::string_view SuitAdjective(uint8_t suit, uint8_t rank) {
     if (!ValidSuit(suit)) return "";
     return rank <= kTen ? kAdjLow[suit] : kAdjHigh[suit];
 }
 
-std::string_view RankName(uint8_t rank) { return ValidRank(rank) ? kRankNames[rank - 7] : ""; }
+std::string_view RankName(uint8_t rank) {
+    return ValidRank(rank) ? kRankNames[rank - 7] : "";
+}
 
 std::string_view RankPictureCode(uint8_t rank) {
     if (rank == 15) rank = kTen;
@@ -86,8 +86,12 @@ bool ParseCardCode(std::string_view text, Card& out) {
     return true;
 }
 
-std::string_view ContractName(uint8_t kind) { return kind < 3 ? kContractNames[kind] : ""; }
-std::string_view ContractCallWord(uint8_t kind) { return kind < 3 ? kContractCalls[kind] : ""; }
+std::string_view ContractName(uint8_t kind) {
+    return kind < 3 ? kContractNames[kind] : "";
+}
+std::string_view ContractCallWord(uint8_t kind) {
+    return kind < 3 ? kContractCalls[kind] : "";
+}
 std::string_view FlekName(int level) {
     return level >= 0 && level <= kMaxFlek ? kFlekNames[level] : "";
 }

@@ -23,19 +23,31 @@ struct Card {
 };
 
 // Two cards are the same card when suit and rank agree; strength is only an ordering value.
-inline bool SameCard(const Card& a, const Card& b) { return a.suit == b.suit && a.rank == b.rank; }
+inline bool SameCard(const Card& a, const Card& b) {
+    return a.suit == b.suit && a.rank == b.rank;
+}
 
 constexpr uint8_t kSeven = 7, kTen = 10, kSpodek = 11, kSvrsek = 12, kKral = 13, kAce = 14;
 constexpr uint8_t kHearts = 0;  // Červené: the suit that HERCE makes dearer
 
-uint8_t CardStrength(uint8_t suit, uint8_t rank, uint8_t contractKind, uint8_t trumpSuit);
-inline int CardPoints(uint8_t rank) { return rank == kTen || rank == kAce ? 10 : 0; }
+inline uint8_t CardStrength(uint8_t suit, uint8_t rank, uint8_t contractKind, uint8_t trumpSuit) {
+    uint8_t strength = rank;
+    if (contractKind == Barva) {
+        if (rank == kTen) strength = 15;
+        if (rank == kAce) strength = 16;
+        if (suit == trumpSuit) strength = uint8_t(strength + 20);
+    }
+    return strength;
+}
+inline int CardPoints(uint8_t rank) {
+    return rank == kTen || rank == kAce ? 10 : 0;
+}
 
 // Name tables (suit 0..3, rank 7..14). Texts are UTF-8.
-std::string_view SuitName(uint8_t suit);      // "Červené"
-std::string_view SuitCallWord(uint8_t suit);  // "cervene"
+std::string_view SuitName(uint8_t suit);                     // "Červené"
+std::string_view SuitCallWord(uint8_t suit);                 // "cervene"
 std::string_view SuitAdjective(uint8_t suit, uint8_t rank);  // "červená" / "červený" by rank group
-std::string_view RankName(uint8_t rank);      // "sedma" .. "eso"
+std::string_view RankName(uint8_t rank);                     // "sedma" .. "eso"
 // Picture code of a rank: "7".."10", "j", "q", "k", "a"; 15 and 16 (suit-game strengths of the
 // ten and the ace) are accepted too. Empty for anything else.
 std::string_view RankPictureCode(uint8_t rank);

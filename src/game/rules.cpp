@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "records/text_format.h"
+#include "base/text_format.h"
 
 bool IsUsableStake(double value) {
     return std::isfinite(value) && std::fabs(value) <= kMaxStake;

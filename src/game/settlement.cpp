@@ -7,12 +7,15 @@
 // costs twice the hundred's base doubled for every ten points it fell short. Betl and durch
 // are worth the base stake times their multiplier, doubled per flek level.
 //
+// A suit game that nobody doubled is won by the declarer without play: the game's base and a
+// declared seven.
+//
 // Settling an amount a means the declarer receives 2a and each defender pays a.
 #include <cmath>
 #include <string>
 
+#include "base/text_format.h"
 #include "game/thra.h"
-#include "records/text_format.h"
 
 namespace {
 
@@ -54,12 +57,32 @@ void THra::Transfer(THrac* d, double a, bool record) {
     d->money += 2 * a;
     d->next->money -= a;
     d->next->next->money -= a;
-    if (!record) return;
-    const uint8_t declarerResult = a > 0 ? ResultWon : a < 0 ? ResultLost : ResultNeither;
-    const uint8_t defenderResult = a > 0 ? ResultLost : a < 0 ? ResultWon : ResultNeither;
-    records_->AppendPlayingRec(d->name, contractKind, declarerResult, gamesPlayed);
-    records_->AppendPlayingRec(d->next->name, contractKind, defenderResult, gamesPlayed);
-    records_->AppendPlayingRec(d->next->next->name, contractKind, defenderResult, gamesPlayed);
+    if (record) RecordGame(*d, a > 0 ? ResultWon : a < 0 ? ResultLost : ResultNeither);
+}
+
+// One statistics record per player, the declarer first, then the others in ring order.
+void THra::RecordGame(const THrac& d, uint8_t declarerResult) {
+    const uint8_t defenderResult = declarerResult == ResultWon    ? ResultLost
+                                   : declarerResult == ResultLost ? ResultWon
+                                                                  : ResultNeither;
+    records_->AppendPlayingRec(d.name, contractKind, declarerResult, gamesPlayed);
+    records_->AppendPlayingRec(d.next->name, contractKind, defenderResult, gamesPlayed);
+    records_->AppendPlayingRec(d.next->next->name, contractKind, defenderResult, gamesPlayed);
+}
+
+double THra::BaseStake() const {
+    return ::BaseStake(rules());
+}
+
+// The game's base before doubling: the stake, twice in hearts when HERCE is on.
+double THra::GameBase() const {
+    return BaseStake() * (TrumpSuit() == kHearts && rules().herce ? 2 : 1);
+}
+
+// A seven worth `multiplier`: doubled per flek on the seven, and twice in hearts whatever
+// HERCE says.
+double THra::SevenPrice(double multiplier) const {
+    return BaseStake() * (sevenFlekCount + 1) * (TrumpSuit() == kHearts ? 2 : 1) * multiplier;
 }
 
 int THra::HundredPointsDeclarer() {
@@ -118,14 +141,27 @@ void THra::SettlePersonalResult(bool withSound) {
 }
 
 void THra::SettleSuitGame(THrac* w) {
-    const RuleSet& r = rules();
     state = Waiting;
     result_->ClearResultLines();
-
-    THrac* def1 = declarer->next;
-    THrac* def2 = def1->next;
     const int d = declarer->points;
-    const int o = def1->points + def2->points;
+    const int o = declarer->next->points + declarer->next->next->points;
+    SuitScoreLines(d, o);
+    double g = SuitGameValue(d, o);
+    SettleSevens(*w);
+    g = WithHundred(g, d, o);
+    Transfer(declarer, g, true);
+    AddResultLine(kRule);
+    SettlePersonalResult(true);
+
+    if (result_->ShowResult(talon, trumpCard)) newGameRequested = true;
+    ShowFinance();
+    view_->HideMeldPictures();
+    for (THrac* s : seats) s->ResetMeldPlace();
+    observer_->Settled();
+}
+
+// The points of both sides, in the log and on the result view, worded for the human's side.
+void THra::SuitScoreLines(int d, int o) {
     if (declarer->IsHuman()) {
         LogNumber("Protihráči uhráli ", o);
         LogNumber("Uhrál jsi ", d);
@@ -138,14 +174,17 @@ void THra::SettleSuitGame(THrac* w) {
         AddResultNumber("Uhráli jste", o);
     }
     AddResultLine(kRule);
+}
 
-    const double base = BaseStake(r);
-    const bool hearts = TrumpSuit() == kHearts;
-    double g = base;
+// The game's value before the hundred: the stake, the flek levels, hearts and a game over a
+// hundred, each with its line.
+double THra::SuitGameValue(int d, int o) {
+    const RuleSet& r = rules();
+    double g = BaseStake();
     AddResultAmount("Základ hry ", g);
     g = Doubled(g, flekCount);
     if (resultShown_) AddResultAmount(FlekLabel(flekCount), g);
-    if (hearts && r.herce) {
+    if (TrumpSuit() == kHearts && r.herce) {
         g *= 2;
         AddResultAmount("Červené", g);
     }
@@ -156,42 +195,50 @@ void THra::SettleSuitGame(THrac* w) {
             AddResultAmount("Hra nad sto", g);
         }
     }
+    return g;
+}
 
-    // The seven: the first case that applies, else the silent sevens of the last trick.
+// The seven is paid apart from the game: the first case that applies, else the silent sevens
+// of the last trick.
+void THra::SettleSevens(const THrac& w) {
+    const RuleSet& r = rules();
     const uint8_t trump = TrumpSuit();
-    const double sevenBase = base * (sevenFlekCount + 1) * (hearts ? 2 : 1);
-    const double silent = sevenBase * StakeMultiplier(r.tichaSedma, 2);
-    const double declared = sevenBase * StakeMultiplier(r.hlasenaSedma, 4);
-    auto settleSeven = [&](double v, std::string_view text) {
+    const double silent = SevenPrice(StakeMultiplier(r.tichaSedma, 2));
+    const double declared = SevenPrice(StakeMultiplier(r.hlasenaSedma, 4));
+    auto settle = [&](double v, std::string_view text) {
         AddResultAmount(text, v);
         LogLine(text);
         Transfer(declarer, v, false);
     };
-    const bool winnerSeven = IsTrumpSeven(w->playedCard, trump);
-    if (w == declarer && winnerSeven && sevenDeclared) {
-        settleSeven(declared, "Uhraná hlášená sedma");
-    } else if (w == declarer && winnerSeven) {
-        settleSeven(silent, "Uhraná tichá sedma");
+    const bool winnerSeven = IsTrumpSeven(w.playedCard, trump);
+    if (&w == declarer && winnerSeven && sevenDeclared) {
+        settle(declared, "Uhraná hlášená sedma");
+    } else if (&w == declarer && winnerSeven) {
+        settle(silent, "Uhraná tichá sedma");
     } else if (sevenDeclared) {
-        settleSeven(-declared, "Neuhraná hlášená sedma");
+        settle(-declared, "Neuhraná hlášená sedma");
     } else if (sevenAgainst && winnerSeven) {
-        settleSeven(-declared, "Uhraná hlášená sedma proti");
+        settle(-declared, "Uhraná hlášená sedma proti");
     } else if (sevenAgainst) {
-        settleSeven(declared, "Neuhraná hlášená sedma proti");
+        settle(declared, "Neuhraná hlášená sedma proti");
     } else {
-        if (IsTrumpSeven(declarer->playedCard, trump) && w != declarer)
-            settleSeven(-silent, "Zabitá sedma");
-        for (THrac* def : {def1, def2}) {
+        if (IsTrumpSeven(declarer->playedCard, trump) && &w != declarer)
+            settle(-silent, "Zabitá sedma");
+        for (const THrac* def : {declarer->next, declarer->next->next}) {
             if (!IsTrumpSeven(def->playedCard, trump)) continue;
-            if (w == def)
-                settleSeven(-silent, "Tichá sedma proti");
+            if (&w == def)
+                settle(-silent, "Tichá sedma proti");
             else
-                settleSeven(silent, "Zabitá sedma");
+                settle(silent, "Zabitá sedma");
         }
     }
+}
 
-    // The game and the hundred.
-    const double hundredBase = Doubled(base * (hearts && r.herce ? 2 : 1), flekCount);
+// The game won or lost (a tie is lost), and a declared hundred for or against the declarer:
+// made it doubles the game, failed it costs twice the hundred's base doubled for every ten
+// points short.
+double THra::WithHundred(double g, int d, int o) {
+    const double hundredBase = Doubled(GameBase(), flekCount);
     auto hundredLine = [&](std::string_view text) {
         AddResultAmount(text, g);
         LogLine(text);
@@ -210,33 +257,24 @@ void THra::SettleSuitGame(THrac* w) {
             g = 2 * hundredBase * Short(HundredPointsDefenders());
             hundredLine("Neuhraná hlášená stovka proti");
         }
-    } else {
-        g = -g;  // a tie is lost
-        if (hundredDeclared) {
-            g = -2 * hundredBase * Short(HundredPointsDeclarer());
-            hundredLine("Neuhraná hlášená stovka");
-        }
-        if (hundredAgainst) {
-            const int n = HundredPointsDefenders();
-            if (n >= 100) {
-                g *= 2;
-                hundredLine("Uhraná hlášená stovka proti");
-            } else {
-                g = 2 * hundredBase * Short(n);
-                hundredLine("Neuhraná hlášená stovka proti");
-            }
+        return g;
+    }
+    g = -g;
+    if (hundredDeclared) {
+        g = -2 * hundredBase * Short(HundredPointsDeclarer());
+        hundredLine("Neuhraná hlášená stovka");
+    }
+    if (hundredAgainst) {
+        const int n = HundredPointsDefenders();
+        if (n >= 100) {
+            g *= 2;
+            hundredLine("Uhraná hlášená stovka proti");
+        } else {
+            g = 2 * hundredBase * Short(n);
+            hundredLine("Neuhraná hlášená stovka proti");
         }
     }
-    Transfer(declarer, g, true);
-    AddResultLine(kRule);
-
-    SettlePersonalResult(true);
-
-    if (result_->ShowResult(talon, trumpCard)) newGameRequested = true;
-    ShowFinance();
-    view_->HideMeldPictures();
-    for (THrac* s : seats) s->ResetMeldPlace();
-    observer_->Settled();
+    return g;
 }
 
 void THra::SettleBetlDurch(THrac* w) {
@@ -259,7 +297,7 @@ void THra::SettleBetlDurch(THrac* w) {
         label = declarerWon ? "Vyhraný durch " : "Prohrany durch ";
     }
     const double multiplier = betl ? StakeMultiplier(r.betl, 0.5) : StakeMultiplier(r.durch, 1);
-    double g = BaseStake(r) * multiplier;
+    double g = BaseStake() * multiplier;
     PlaySound(sound, true);
     LogLine(log);
     AddResultAmount(label, g);
@@ -275,5 +313,36 @@ void THra::SettleBetlDurch(THrac* w) {
     ShowFinance();
     view_->HideMeldPictures();
     for (THrac* s : seats) s->ResetMeldPlace();
+    observer_->Settled();
+}
+
+void THra::UnflekedGameEnd() {
+    // The declarer wins, whatever the stake: recorded before anything is shown.
+    RecordGame(*declarer, ResultWon);
+    view_->EnableNewGame(true);
+    view_->EnableRulesMenu(true);
+    state = Waiting;
+    tricksPlayed = 10;
+    result_->ClearResultLines();
+
+    const double base = GameBase();
+    AddResultAmount("Nefleknutá hra", base);
+    double seven = 0;
+    if (sevenDeclared) {
+        seven = SevenPrice(StakeMultiplier(rules().hlasenaSedma, 4));
+        AddResultAmount("Hlášená sedma", seven);
+        LogLine("Hlášená sedma");
+        SayCall(*declarer, "Hlasim_sedmu");
+        PlaySound("wavs\\hura.wav", true);
+    } else {
+        PlaySound("wavs\\smula.wav", true);
+    }
+    const double total = base + seven;
+    if (result_->ShowResult(talon, trumpCard)) newGameRequested = true;
+    Transfer(declarer, total, false);
+    LogLine("Nefleknutá hra");
+    ShowFinance();
+    for (THrac* s : seats) s->PutRemainingOnPile();
+    view_->HideTalonButton();
     observer_->Settled();
 }

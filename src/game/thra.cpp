@@ -3,9 +3,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "records/text_format.h"
-#include "robot/trobot.h"
-#include "table/tplayer.h"
+#include "base/text_format.h"
 
 namespace {
 
@@ -16,18 +14,13 @@ NoPlayingRecords gNoRecords;
 FixedRules gDefaultRules;
 IGameObserver gNoObserver;
 
-std::unique_ptr<THrac> DefaultSeat(THra& game, int seatNo) {
-    if (seatNo == 1) return std::make_unique<TPlayer>(game, seatNo);
-    return std::make_unique<TRobot>(game, seatNo);
-}
-
 }  // namespace
 
 THra::THra(GamePorts ports, const SeatFactory& factory) {
     SetPorts(ports);
     gamesPlayed = 0;
     for (int no = 1; no <= 3; ++no) {
-        owned_[no - 1] = factory ? factory(*this, no) : DefaultSeat(*this, no);
+        owned_[no - 1] = factory(*this, no);
         seats[no - 1] = owned_[no - 1].get();
     }
     static constexpr const char* kNames[3] = {"Kuba", "Lumir", "Bohous"};
@@ -108,6 +101,7 @@ void THra::DealNewGame() {
     sevenFlekCount = 0;
     sevenDeclared = hundredDeclared = sevenAgainst = hundredAgainst = false;
     view_->DisableHumanButtons();
+    talonPending = false;
     for (THrac* s : seats) s->NewDeal();
 
     Deal();
@@ -119,6 +113,8 @@ void THra::DealNewGame() {
         s->meldSum = 0;
         s->firstMeld = 0;
     }
+    // A computer forehand thinks synchronously; the human's choice arrives through clicks.
+    if (!forehand->IsHuman()) state = ComputerChoosing;
     forehand->ChooseTrump();
     view_->SetDeclarerLabel(std::string("Hraje :") + declarer->name);
     view_->SetContractLabel(ContractName(contractKind));
@@ -215,17 +211,21 @@ void THra::TakePlayedCardOut(THrac& seat) {
     k.picture = 0;
 }
 
+// Nothing drives the deal until the seat on turn has played: its card, through PlayFromHand,
+// sets Playing again.
+void THra::AskForCard() {
+    if (onTurn->IsHuman()) humanMayPlay = true;
+    state = Waiting;
+    onTurn->PlayCard();
+}
+
 void THra::IdleStep(bool& done) {
     if (state == Playing) {
-        if (cardsOnTable == 0) {
-            if (onTurn->IsHuman()) humanMayPlay = true;
-            onTurn->PlayCard();
-        }
+        if (cardsOnTable == 0) AskForCard();
         if (cardsOnTable == 1 || cardsOnTable == 2) {
             TakePlayedCardOut(*onTurn);
             onTurn = onTurn->next;
-            if (onTurn->IsHuman()) humanMayPlay = true;
-            onTurn->PlayCard();
+            AskForCard();
         }
         if (cardsOnTable == 3) {
             TakePlayedCardOut(*onTurn);
@@ -262,10 +262,13 @@ void THra::StrengthPassAll() {
 }
 
 void THra::ShowSeatOneHand() {
-    THrac& s = *seats[0];
+    ShowHandFaceUp(*seats[0]);
+}
+
+void THra::ShowHandFaceUp(THrac& s) {
     s.SortHand(rules().trideni);
     int left, top, dx, dy;
-    HandPlace(1, left, top, dx, dy);
+    HandPlace(s.seatNo, left, top, dx, dy);
     for (int i = 1; i <= s.cardCount; ++i) {
         TKarta& k = s.hand[i];
         k.left = 100 + i * ColumnStep();

@@ -26,12 +26,14 @@
 #include "game/table_view.h"
 #include "game/thrac.h"
 
+// What the idle step may drive. Only Playing and TrickComplete make it act, so every other
+// state is safe while a dialog's nested message loop runs idle steps.
 enum DealState : uint8_t {
-    Waiting = 0,           // a human decision, a dialog, or no game: nothing to drive
-    ComputerChoosing = 1,  // a computer forehand names trumps and lays its talon
-    Playing = 3,           // each idle step asks the seat on turn
-    TrickComplete = 4,     // three cards lie on the table; the trick timer runs
-    Dealing = 100,         // a new deal is being set up
+    Waiting = 0,           // a seat's card, a human decision or a dialog is awaited, or no game
+    ComputerChoosing = 1,  // a computer forehand names trumps and lays its talon, synchronously
+    Playing = 3,           // each idle step asks the seat on turn for its card
+    TrickComplete = 4,     // three cards lie on the table until the trick timer collects them
+    Dealing = 100,         // a new deal is being set up; nobody is asked anything yet
 };
 
 // Everything the game talks to. Any port left null is replaced by a silent one.
@@ -45,8 +47,9 @@ struct GamePorts {
     IGameObserver* observer = nullptr;
 };
 
-// Creates the seat with the given number (1..3). The default puts the human in seat 1 and
-// computer players in seats 2 and 3.
+// Creates the seat with the given number (1..3). The controller knows seats only as THrac:
+// whoever assembles the program chooses them (the window: the human in seat 1 and computer
+// players in seats 2 and 3; the headless runner: three computer players; tests: their own).
 using SeatFactory = std::function<std::unique_ptr<THrac>(THra& game, int seatNo)>;
 
 inline constexpr std::string_view kNoWinnerMessage = "Je to nejake divne, protoze niko navyhrava";
@@ -55,7 +58,7 @@ inline constexpr std::string_view kDuplicateMessage =
 
 class THra {
 public:
-    explicit THra(GamePorts ports, const SeatFactory& seats = {});
+    THra(GamePorts ports, const SeatFactory& seats);
     ~THra();
     THra(const THra&) = delete;
     THra& operator=(const THra&) = delete;
@@ -70,9 +73,52 @@ public:
     // "do plných" or split as given. For scripted deals and the headless runner.
     void PresetNextDeal(const std::array<Card, 33>& pack, bool full);
 
+    // --- transitions the seats call ---
+    // A seat decides; the controller carries the decision out. The human's clicks, a computer
+    // player and a test's scripted seat go through the same calls, each of which refuses
+    // (returns false and changes nothing) what the deal does not allow at that moment.
+
+    // `taker` takes the announced game over as the higher contract `kind`: the pile (which
+    // holds only the last talon) is emptied, the contract changes and every hand's strengths
+    // with it, the last talon comes into the taker's slots 11 and 12 with its strengths in the
+    // new contract (face up for the human), and the taker becomes declarer and seat on turn.
+    // The taker must then lay its own talon (LayAwayTalon); until it has, the announcement
+    // phase stops after its AnswerGame. Refused for a kind not above the contract or above
+    // durch, for the declarer itself, and for a suit game declared with seven and hundred.
+    bool TakeOver(THrac& taker, uint8_t kind);
+    // The declarer, holding twelve cards, lays away the cards of slots `first` and `second`
+    // (1..12) as talon cards 1 and 2 for the contract `kind` (the contract in force, or a
+    // higher one the human chose while laying the talon). The two cards go to the pile in slot
+    // order, the other ten close up into slots 1..10 as held cards, laid out at the seat (face
+    // up for the human), and the game's watchers are told. Refused unless the seat is the
+    // declarer holding twelve cards in slots 1..12, the two slots differ, and `kind` is not
+    // below the contract.
+    bool LayAwayTalon(THrac& declarer, int first, int second, uint8_t kind);
+    // The declarer's talon is laid and the announcements begin: the forehand calls this at the
+    // end of naming trumps and laying the talon, and the human calls it after laying the talon
+    // of a game he took over (the phase then runs again from the start). A computer taker does
+    // not: it lays its talon inside AnswerGame and the phase goes on. Every hand's strengths
+    // are set for the contract, seat 1's hand is shown face up, and AnnouncePhase runs; when it
+    // leaves the human to lead, his clicks may play. Refused unless the seat is the declarer
+    // with its ten cards.
+    bool TalonDone(THrac& declarer);
+    // The seat on turn plays the card of hand slot `slot` (1..10): the one entry for every
+    // card played, judged by IsLegalPlay. Refused when it is not the seat's turn or its card of
+    // this trick is already on the table, no trick is being played, the slot holds no card of
+    // the hand, the card is not legal, or the seat is the human and his click is not awaited
+    // (humanMayPlay). The caller needs nothing after it: the idle step goes on with the deal.
+    bool PlayFromHand(THrac& seat, int slot);
+
     // --- trick play ---
+    // The play itself, unchecked: tests use it to set up a position card by card.
     void PlayStep(THrac& seat, TKarta& card);
     void LayCardOnTable(THrac& seat, const Card& card);
+    // Which card wins now: the seat whose card is best among the first `cards` (1..3) cards of
+    // the trick, counted from its leader. In the suit game the strongest card (a discard has
+    // strength 0, a trump 20 more than any other suit), in betl and durch the highest card of
+    // the led suit; on a tie the earlier card. `single`, when given, says whether no other of
+    // those cards is as strong (legal play always has a single best card).
+    THrac* TrickWinner(int cards, bool* single = nullptr) const;
     THrac* EvaluateTrick();
 
     // --- settlement ---
@@ -98,7 +144,7 @@ public:
     // Table places where a seat's hand starts and how each next card moves (Part of the deal).
     void HandPlace(int seatNo, int& left, int& top, int& dx, int& dy) const;
     int ColumnStep() const { return (view().ContractGroupLeft() - 120) / 14; }
-    // Lays seat 1's hand out face up after a computer forehand has chosen trumps.
+    // Lays seat 1's hand out sorted and face up once the forehand has laid its talon.
     void ShowSeatOneHand();
 
     // --- ports ---
@@ -118,8 +164,6 @@ public:
     const RuleSet& rules() const { return rules_->Current(); }
     IRandom& random() const { return *random_; }
     IGameObserver& observer() const { return *observer_; }
-    // Seats call this when they have laid their talon.
-    void TalonLaid(const THrac& seat) { observer_->TalonLaid(seat); }
     void SetPorts(const GamePorts& ports);
 
     // --- the game record ---
@@ -150,14 +194,26 @@ public:
     bool newGameRequested = false;
     uint16_t gamesPlayed = 0;
     bool fullDeal = false;
-    bool humanLayingTalon = false;  // the human took the game and is choosing a new talon
+    bool talonPending = false;  // a seat took the game over and has not laid its talon yet
     PackAndPile cards;
     int32_t handStrength = 0;  // the last hand strength computed by a computer player
     double moneyBase = 0;      // seat 1's money when the last trick began to be evaluated
 
 private:
+    // --- settlement steps (settlement.cpp) ---
+    void RecordGame(const THrac& declarerSeat, uint8_t declarerResult);
+    double BaseStake() const;
+    double GameBase() const;
+    double SevenPrice(double multiplier) const;
+    void SuitScoreLines(int declarerPoints, int defenderPoints);
+    double SuitGameValue(int declarerPoints, int defenderPoints);
+    void SettleSevens(const THrac& lastTrickWinner);
+    double WithHundred(double game, int declarerPoints, int defenderPoints);
+
     void Deal();
     void TakePlayedCardOut(THrac& seat);
+    void AskForCard();
+    void ShowHandFaceUp(THrac& seat);
     void EndEarly();
 
     std::array<std::unique_ptr<THrac>, 3> owned_;

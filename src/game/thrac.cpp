@@ -71,18 +71,6 @@ void THrac::StrengthPass() {
             CardStrength(hand[i].suit, hand[i].rank, game->contractKind, game->TrumpSuit());
 }
 
-THrac* THrac::CurrentTrickWinner() {
-    THrac* leader = game->trickLeader;
-    const int c = game->cardsOnTable;
-    THrac* best = leader;
-    if (c >= 2 && leader->playedCard.strength < leader->next->playedCard.strength)
-        best = leader->next;
-    if (c > 2 && leader->next->next->playedCard.strength > best->playedCard.strength)
-        best = leader->next->next;
-    game->trickWinner = best;
-    return best;
-}
-
 void THrac::PutRemainingOnPile() {
     for (int i = 1; i <= 10; ++i) {
         TKarta& k = hand[i];

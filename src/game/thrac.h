@@ -53,7 +53,6 @@ public:
     int FindPlayedSlot() const;
     void SortHand(bool tenBeforeAce);
     void StrengthPass();
-    THrac* CurrentTrickWinner();
     void PutRemainingOnPile();
     // The marriage check made as this seat plays card k (a suit game only).
     void AnnounceMeld(const Card& k);

@@ -17,6 +17,7 @@ void THra::PlayStep(THrac& s, TKarta& k) {
     s.playedCard = k.triple();
     s.AnnounceMeld(k.triple());
     LayCardOnTable(s, k.triple());
+    trickWinner = TrickWinner(cardsOnTable);
     k.state = played;
     --s.cardCount;
     state = Playing;
@@ -47,6 +48,30 @@ void THra::EndEarly() {
     }
 }
 
+THrac* THra::TrickWinner(int cards, bool* single) const {
+    THrac* best = trickLeader;
+    bool alone = true;
+    const uint8_t led = trickLeader->playedCard.suit;
+    // In betl and durch a card of another suit never takes the trick, whatever it is.
+    auto value = [this, led](const Card& c) -> int {
+        if (contractKind == Barva) return c.strength;
+        return c.suit == led ? c.rank : 0;
+    };
+    THrac* s = trickLeader;
+    for (int i = 1; i < cards; ++i) {
+        s = s->next;
+        const int v = value(s->playedCard), b = value(best->playedCard);
+        if (v > b) {
+            best = s;
+            alone = true;
+        } else if (v == b) {
+            alone = false;
+        }
+    }
+    if (single) *single = alone;
+    return best;
+}
+
 THrac* THra::EvaluateTrick() {
     moneyBase = seats[0]->money;
     ++tricksPlayed;
@@ -55,18 +80,11 @@ THrac* THra::EvaluateTrick() {
     THrac* N = M->next;
     const Card played[3] = {L->playedCard, M->playedCard, N->playedCard};
     result_->AddTrickRow(L->name, played);
+    bool single;
+    THrac* winner = TrickWinner(3, &single);
 
     if (contractKind == Barva) {
-        const int l = L->playedCard.strength, m = M->playedCard.strength,
-                  n = N->playedCard.strength;
-        THrac* winner;
-        if (l > m && l > n) {
-            winner = L;
-        } else if (m > l && m > n) {
-            winner = M;
-        } else if (n > l && n > m) {
-            winner = N;
-        } else {
+        if (!single) {
             view_->ShowMessage(kNoWinnerMessage);
             winner = L;
         }
@@ -82,17 +100,10 @@ THrac* THra::EvaluateTrick() {
         return winner;
     }
 
-    // Betl and durch: the highest card of the led suit takes the trick.
-    const uint8_t ledSuit = L->playedCard.suit;
-    const bool byRank = contractKind == Betl;
-    auto value = [byRank](const Card& c) { return byRank ? c.rank : c.strength; };
-    THrac* w = L;
-    if (M->playedCard.suit == ledSuit && value(M->playedCard) > value(w->playedCard)) w = M;
-    if (N->playedCard.suit == ledSuit && value(N->playedCard) > value(w->playedCard)) w = N;
-    observer_->TrickEvaluated(*L, played, *w);
-    const bool lost = contractKind == Betl ? w == declarer : w != declarer;
+    observer_->TrickEvaluated(*L, played, *winner);
+    const bool lost = contractKind == Betl ? winner == declarer : winner != declarer;
     if (lost && tricksPlayed < 10) EndEarly();
-    if (tricksPlayed < 10) return w;
-    SettleBetlDurch(w);
-    return w;
+    if (tricksPlayed < 10) return winner;
+    SettleBetlDurch(winner);
+    return winner;
 }

@@ -17,3 +17,19 @@ class THra;
 class THrac;
 
 bool IsLegalPlay(const THra& game, const THrac& seat, const Card& card);
+
+// The same rule held for one seat at one moment of the trick, so that a whole hand can be
+// judged at the cost of one: what the trick asks of the seat is worked out once, and each card
+// is then compared with it. IsLegalPlay is PlayRule(game, seat).Allows(card).
+class PlayRule {
+public:
+    PlayRule(const THra& game, const THrac& seat);
+    bool Allows(const Card& card) const;
+
+private:
+    bool any_ = true;          // every card may be played
+    uint8_t suit_ = 0;         // otherwise a card of this suit,
+    uint8_t minStrength_ = 0;  // at least this strong in the contract
+    uint8_t contractKind_ = 0;
+    uint8_t trumpSuit_ = 0;
+};

@@ -5,9 +5,9 @@
 #include <ctime>
 #include <system_error>
 
+#include "base/text_format.h"
 #include "game/thra.h"
 #include "records/ini_file.h"
-#include "records/text_format.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <charconv>
 #include <cstring>
 
+#include "base/text_format.h"
 #include "records/cp1250.h"
-#include "records/text_format.h"
 
 struct IniFile::Doc {
     // UTF-8, one key per name (the last one read wins), no multi-line values, names compared

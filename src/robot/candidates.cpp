@@ -16,10 +16,6 @@ void CandidateList::RemoveSuit(uint8_t suit) {
     RemoveUnless([&](const Card& c) { return c.suit != suit; });
 }
 
-void CandidateList::RemoveWeaker(uint8_t suit, uint8_t strength) {
-    RemoveUnless([&](const Card& c) { return c.suit != suit || c.strength >= strength; });
-}
-
 void CandidateList::ClearStrengths() {
     for (int i = 1; i <= n_; ++i) e_[i].strength = 0;
 }

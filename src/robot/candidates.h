@@ -25,9 +25,8 @@ public:
 
     // Removes that card; later entries move up by one.
     void Remove(uint8_t suit, uint8_t rank);
-    // Removes every entry of the suit, or only those weaker than the given strength.
+    // Removes every entry of the suit.
     void RemoveSuit(uint8_t suit);
-    void RemoveWeaker(uint8_t suit, uint8_t strength);
     // Marks every entry as a discard: strength 0.
     void ClearStrengths();
 

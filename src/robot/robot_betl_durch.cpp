@@ -113,25 +113,19 @@ void TRobot::LeadDurch() {
     chosen_ = 1;
 }
 
-// Following in betl and durch: overtake the card to beat when we must. In durch play the
-// lowest candidate; in betl the lowest when second and following suit, else the highest.
+// Following in betl and durch: the cards the legal-play rule allows (overtaking the card to
+// beat when we can). In durch play the lowest candidate; in betl the lowest when second and
+// following suit, else the highest.
 void TRobot::FollowBetlDurch() {
     const THra& g = *game;
     CandidateList& c = candidates_;
     const Card led = g.trickLeader->playedCard;
-    const Card toBeat = CardToBeat();
-    if (CountSuit(led.suit) > 0) {
-        AddSuit(led.suit);
-        if (FindBeater(toBeat)) c.RemoveWeaker(toBeat.suit, toBeat.strength);
-    } else {
-        AddHand();
-        c.ClearStrengths();
-    }
+    AddLegalCards();
+    if (c[1].suit != led.suit) c.ClearStrengths();  // void: discards, chosen by rank only
     if (g.contractKind == Durch)
         chosen_ = c.Lowest(false);
     else if (c[1].suit == led.suit && g.cardsOnTable == 1)
         chosen_ = c.Lowest(false);
     else
         chosen_ = c.HighestRank();
-    // A card of neither the led suit nor the trump card's suit goes with strength 0 (Finish).
 }

@@ -1,19 +1,17 @@
 // Choosing a card to play: the common start and finish, and the suit game's lead and follow.
 //
-// Every card in the candidate list is one the legal-play rule allows, so whatever the rules
-// below choose from it may be played.
+// The candidate list is the hand filtered through the legal-play rule, so whatever the rules
+// below choose from it may be played; they only choose.
 #include "game/thra.h"
+#include "game/trick_rules.h"
 #include "robot/trobot.h"
 
 void TRobot::PlayCard() {
     THra& g = *game;
-    g.state = Waiting;
     candidates_.Clear();
     chosen_ = 0;
-    const bool leading = g.cardsOnTable == 0;
-    if (leading) {
-        g.trickLeader = g.trickWinner = this;
-        AddHand();
+    if (g.cardsOnTable == 0) {
+        AddLegalCards();
         switch (g.contractKind) {
             case Betl:
                 LeadBetl();
@@ -30,7 +28,7 @@ void TRobot::PlayCard() {
     } else {
         FollowBetlDurch();
     }
-    Finish(leading);
+    Finish();
 }
 
 void TRobot::AddHand() {
@@ -38,26 +36,12 @@ void TRobot::AddHand() {
         if (hand[i].state == inHand) candidates_.Add(hand[i].triple());
 }
 
-void TRobot::AddSuit(uint8_t suit) {
+// The cards of the hand that the legal-play rule allows now, in slot order.
+void TRobot::AddLegalCards() {
+    const PlayRule rule(*game, *this);
     for (int i = 1; i <= 10; ++i)
-        if (hand[i].state == inHand && hand[i].suit == suit) candidates_.Add(hand[i].triple());
-}
-
-// The card to beat: the led card, or the second card if it followed suit and is stronger.
-// A second card that trumped the led suit leaves nothing to beat in the led suit.
-Card TRobot::CardToBeat() const {
-    const THra& g = *game;
-    const Card& led = g.trickLeader->playedCard;
-    Card t = led;
-    if (g.cardsOnTable == 2) {
-        const Card& second = g.trickLeader->next->playedCard;
-        if (second.suit == led.suit) {
-            if (second.strength > led.strength) t = second;
-        } else if (g.IsTrump(second)) {
-            t.strength = 0;
-        }
-    }
-    return t;
+        if (hand[i].state == inHand && rule.Allows(hand[i].triple()))
+            candidates_.Add(hand[i].triple());
 }
 
 // Lead rules 1 to 8, tried in order while nothing is chosen; where a rule walks the suits,
@@ -118,25 +102,16 @@ void TRobot::FollowSuitGame() {
     const uint8_t trump = g.TrumpSuit();
     const bool third = g.cardsOnTable == 2;
     const Card led = g.trickLeader->playedCard;
-    const Card second = g.trickLeader->next->playedCard;
-    const Card toBeat = CardToBeat();
 
-    if (CountSuit(led.suit) > 0) {
-        AddSuit(led.suit);
-        if (FindBeater(toBeat)) c.RemoveWeaker(toBeat.suit, toBeat.strength);
-    } else if (CountSuit(trump) > 0) {
-        AddSuit(trump);
-        if (third && second.suit == trump && FindBeater(second))
-            c.RemoveWeaker(trump, second.strength);
-    } else {
-        // A discard: the play step marks our voids in the led suit and in trumps.
-        AddHand();
-        c.ClearStrengths();
-    }
+    AddLegalCards();
+    // Void in the led suit and in trumps (the rule then allows anything, and the first
+    // candidate is of neither), every card is a discard and can never win: its strength is 0,
+    // and the lowest candidate keeps tens and aces back.
+    if (c[1].suit != led.suit && c[1].suit != trump) c.ClearStrengths();
     chosen_ = c.Lowest(true);
     if (c.size() <= 1) return;
 
-    THrac* w = CurrentTrickWinner();
+    THrac* w = g.TrickWinner(g.cardsOnTable);
     const Card& wCard = w->playedCard;
     const bool firstTrump = c[1].suit == trump;
     if (w == g.declarer || (this == g.declarer && third)) {
@@ -204,26 +179,14 @@ bool TRobot::UnplayedFrom(uint8_t suit, uint8_t rank) const {
     return false;
 }
 
-void TRobot::Finish(bool leading) {
+void TRobot::Finish() {
     THra& g = *game;
-    Card entry = chosen_ ? candidates_[chosen_] : Card{};
-    if (!leading) {
-        const uint8_t ledSuit = g.trickLeader->playedCard.suit;
-        if (entry.suit != ledSuit && !g.IsTrump(entry)) entry.strength = 0;
+    if (chosen_) {
+        const Card& entry = candidates_[chosen_];
+        if (g.PlayFromHand(*this, FindCard(entry.suit, entry.rank))) return;
     }
-    int slot = chosen_ ? FindCard(entry.suit, entry.rank) : 0;
-    if (slot == 0) {
-        // Not reached: every entry comes from the hand. Play the first held card rather than
-        // a card that may already have left the hand.
-        for (int i = 1; i <= 10 && !slot; ++i)
-            if (hand[i].state == inHand) slot = i;
-        if (slot == 0) return;
-        entry = hand[slot].triple();
-    }
-    TKarta& k = hand[slot];
-    k.strength = entry.strength;
-    const bool strongest = k.strength > g.lastCard.strength;
-    g.PlayStep(*this, k);
-    if (strongest) g.trickWinner = this;
-    if (g.declarer == this) g.declarerPlayed = true;
+    // Not reached: every entry is a legal card of the hand. Play the first legal card rather
+    // than stall the deal.
+    for (int slot = 1; slot <= 10; ++slot)
+        if (g.PlayFromHand(*this, slot)) return;
 }

@@ -3,9 +3,16 @@
 #include "game/thra.h"
 #include "robot/trobot.h"
 
+namespace {
+
+// The hundred is declared with a hand strength above this: more than a trump marriage with
+// its two trumps (40 + 2 x 5), so the marriages alone do not carry the declaration.
+constexpr int32_t kHundredStrength = 50;
+
+}  // namespace
+
 void TRobot::ChooseTrump() {
     THra& g = *game;
-    g.state = ComputerChoosing;
     if (g.contractKind == Barva) {
         // The suit with most cards among the seven seen before the talon; the lower suit on a
         // tie. Its lowest card there is the trump card.
@@ -21,24 +28,24 @@ void TRobot::ChooseTrump() {
         g.trumpCard = Card{trump, rank, CardStrength(trump, rank, Barva, trump)};
     }
     LayTalon();
-    g.StrengthPassAll();
-    g.ShowSeatOneHand();
-    g.state = Waiting;
-    g.AnnouncePhase(this);
+    g.TalonDone(*this);
 }
 
 void TRobot::LayTalon() {
     THra& g = *game;
     laidAway_ = 0;
+    talonSlots_ = {0, 0};
     if (g.contractKind == Barva) {
         LaySuitTalon();
         const bool seven = SevenWorthDeclaring();
         CloseHand();
-        g.TalonLaid(*this);
         if (seven) g.sevenDeclared = true;
         // The hundred is judged on the ten cards kept: the marriage test only sees held cards.
+        // The strength comes from the doubling answer, which also writes its call ("Mlčím" or
+        // a level's name) to the log before the game is announced; the game has always shown
+        // that line, and a test pins it.
         AnswerFlek(0);
-        if (g.handStrength > 50) g.hundredDeclared = true;
+        if (g.handStrength > kHundredStrength) g.hundredDeclared = true;
         return;
     }
     for (int i = 1; i <= 12; ++i) hand[i].state = discardCandidate;
@@ -46,7 +53,6 @@ void TRobot::LayTalon() {
     LayAway(TalonPick());
     if (g.contractKind == Betl) SearchBetlLead();
     CloseHand();
-    g.TalonLaid(*this);
 }
 
 // The suit-game talon keeps trumps, tens and aces, and prefers to lay away short side suits
@@ -112,7 +118,7 @@ void TRobot::LayAway(int slot) {
     TKarta& k = hand[slot];
     if (k.state != discardCandidate) return;
     k.state = discardSelected;
-    game->talon[laidAway_ == 0 ? 1 : 0] = k.triple();
+    talonSlots_[laidAway_ == 0 ? 1 : 0] = slot;
     ++laidAway_;
 }
 
@@ -164,25 +170,5 @@ void TRobot::SearchBetlLead() {
 
 // The two cards laid away go to the pile; the ten others close up into slots 1..10.
 void TRobot::CloseHand() {
-    THra& g = *game;
-    int left, top, dx, dy;
-    g.HandPlace(seatNo, left, top, dx, dy);
-    int to = 0;
-    for (int i = 1; i <= 12; ++i) {
-        TKarta k = hand[i];
-        hand[i] = TKarta{};
-        if (k.state == discardSelected) {
-            g.cards.AddToPile(k.triple());
-            if (k.picture) g.view().DestroyCardPicture(k.picture);
-            continue;
-        }
-        if (k.rank == 0) continue;  // an empty slot
-        ++to;
-        k.state = inHand;
-        k.left = left + (to - 1) * dx;
-        k.top = top + (to - 1) * dy;
-        if (k.picture) g.view().ShowCardBack(k.picture, k.left, k.top);
-        hand[to] = k;
-    }
-    cardCount = 10;
+    game->LayAwayTalon(*this, talonSlots_[0], talonSlots_[1], game->contractKind);
 }

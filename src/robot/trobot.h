@@ -45,7 +45,7 @@ public:
 
 private:
     // --- contract (robot_contract.cpp) ---
-    void TakeOver(uint8_t kind);
+    bool TakeOver(uint8_t kind);
 
     // --- talon (robot_talon.cpp) ---
     void LaySuitTalon();
@@ -59,15 +59,14 @@ private:
 
     // --- play (robot_play.cpp) ---
     void AddHand();
-    void AddSuit(uint8_t suit);
-    Card CardToBeat() const;
+    void AddLegalCards();
     void LeadSuitGame();
     void FollowSuitGame();
     int WeakestNonSeven(int chosen) const;
     void SevenRule();
     void TenOrAce(bool tenAllowed);
     bool UnplayedFrom(uint8_t suit, uint8_t rank) const;
-    void Finish(bool leading);
+    void Finish();
 
     // --- betl and durch (robot_betl_durch.cpp) ---
     void LeadBetl();
@@ -80,6 +79,7 @@ private:
     bool Holds(uint8_t suit, uint8_t rank) const { return FindCard(suit, rank) != 0; }
 
     CandidateList candidates_;
-    int chosen_ = 0;    // entry of candidates_, 0 while nothing is chosen
-    int laidAway_ = 0;  // cards laid to the talon by the LayTalon in progress
+    int chosen_ = 0;                   // entry of candidates_, 0 while nothing is chosen
+    int laidAway_ = 0;                 // cards laid to the talon by the LayTalon in progress
+    std::array<int, 2> talonSlots_{};  // their slots, as talon cards 1 and 2
 };

@@ -26,9 +26,5 @@ void TPlayer::ClickToPlay(int slot) {
     THra& g = *game;
     // Set whether or not the click is then taken; the computer players read it.
     if (g.declarer == g.onTurn) g.declarerPlayed = true;
-    if (g.onTurn != this || !g.humanMayPlay) return;
-    // Only the ten cards of play can be played; the legal-play rule judges the rest.
-    if (slot > 10 || !IsLegalPlay(g, *this, hand[slot].triple())) return;
-    g.humanMayPlay = false;
-    g.PlayStep(*this, hand[slot]);
+    g.PlayFromHand(*this, slot);
 }

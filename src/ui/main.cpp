@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QScreen>
 
-#include "records/text_format.h"
+#include "base/text_format.h"
 #include "ui/about_box.h"
 #include "ui/card_picture.h"
 #include "ui/tmain.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "records/text_format.h"
+#include "base/text_format.h"
 
 Tfrm_banka::Tfrm_banka(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Banka"));

@@ -24,7 +24,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "records/text_format.h"
+#include "base/text_format.h"
 #include "robot/trobot.h"
 #include "table/tplayer.h"
 #include "ui/about_box.h"

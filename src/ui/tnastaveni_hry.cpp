@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "records/game_settings.h"
-#include "records/text_format.h"
+#include "base/text_format.h"
 
 namespace {
 

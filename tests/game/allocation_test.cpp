@@ -14,6 +14,11 @@ namespace {
 std::atomic<long> gAllocations{0};
 }
 
+// The replaced operator delete frees what the replaced operator new took from malloc; GCC,
+// inlining both into their callers (as it does in the sanitizer build), takes the pair for a
+// mismatch.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 void* operator new(std::size_t size) {
     ++gAllocations;
     if (void* p = std::malloc(size ? size : 1)) return p;

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "records/text_format.h"
+#include "base/text_format.h"
 #include "support/fakes.h"
 
 namespace {

@@ -26,7 +26,7 @@ std::vector<int> HandPositions(const THrac& s, const std::array<Card, 33>& pack)
 }  // namespace
 
 TEST(Construction, SeatsFormARingWithDefaultNamesMoneyAndForehand) {
-    THra game(GamePorts{});
+    THra game(GamePorts{}, HumanAndComputers);
     EXPECT_TRUE(game.Seat(1)->IsHuman());
     EXPECT_NE(dynamic_cast<TPlayer*>(game.Seat(1)), nullptr);
     EXPECT_NE(dynamic_cast<TRobot*>(game.Seat(2)), nullptr);
@@ -173,7 +173,7 @@ TEST(Dealing, CardsAreLaidOutAtTheirSeatsWithAGapBeforeTheForehandsLastFive) {
 TEST(Dealing, HumanForehandSeesOnlyHisFirstSevenCards) {
     RecordingView view;
     ScriptedRandom random;
-    THra game(GamePorts{&view, nullptr, nullptr, nullptr, nullptr, &random});
+    THra game(GamePorts{&view, nullptr, nullptr, nullptr, nullptr, &random}, HumanAndComputers);
     game.forehand = game.Seat(3);
     game.NewGame();
     EXPECT_EQ(game.forehand, game.Seat(1));

@@ -90,27 +90,6 @@ TEST(SortHand, InBetlTheTenKeepsItsNaturalPlaceEitherWay) {
     EXPECT_EQ(HandText(s), "2_8 0_7 0_10 0_11 0_14 ");
 }
 
-TEST(CurrentTrickWinner, EqualStrengthsKeepTheEarlierCard) {
-    TestTable t;
-    THra& g = *t.game;
-    g.trickLeader = g.Seat(2);
-    g.Seat(2)->playedCard = Card{0, 9, 9};
-    g.Seat(3)->playedCard = Card{1, 14, 0};  // a discard
-    g.Seat(1)->playedCard = Card{2, 14, 0};
-    g.cardsOnTable = 2;
-    EXPECT_EQ(g.Seat(2)->CurrentTrickWinner(), g.Seat(2));
-    g.Seat(3)->playedCard = Card{0, 9, 9};  // equal: the leader keeps it
-    EXPECT_EQ(g.Seat(2)->CurrentTrickWinner(), g.Seat(2));
-    g.cardsOnTable = 3;
-    g.Seat(1)->playedCard = Card{0, 9, 9};
-    EXPECT_EQ(g.Seat(1)->CurrentTrickWinner(), g.Seat(2));
-    g.Seat(1)->playedCard = Card{0, 10, 15};
-    EXPECT_EQ(g.Seat(1)->CurrentTrickWinner(), g.Seat(1));
-    EXPECT_EQ(g.trickWinner, g.Seat(1));
-    g.Seat(3)->playedCard = Card{0, 14, 16};
-    EXPECT_EQ(g.Seat(1)->CurrentTrickWinner(), g.Seat(3));
-}
-
 TEST(SeatLog, LogCallPrefixesTheNameCutToElevenCharacters) {
     TestTable t;
     t.game->Seat(2)->name = "Radek";

@@ -352,3 +352,40 @@ TEST(LastTrick, ASuitGamePlayedOutCountsCardsMarriagesAndTheLastTrick) {
     EXPECT_TRUE(t.view.rulesEnabled);
     EXPECT_EQ(t.records.records.size(), 3u);
 }
+
+TEST(TrickWinner, WhichCardWinsNowForEveryContract) {
+    // Seat 2 leads; cards as laid with their strengths on the table (a discard has 0).
+    struct Row {
+        const char* name;
+        uint8_t contract;
+        Card lead, second, third;
+        int cards;
+        int winner;
+        bool single;
+    };
+    const Row rows[] = {
+        {"the leader alone", Barva, {0, 9, 9}, {}, {}, 1, 2, true},
+        {"a discard never wins", Barva, {0, 9, 9}, {1, 14, 0}, {}, 2, 2, true},
+        {"a trump beats the led ace", Barva, {0, 14, 16}, {3, 7, 27}, {0, 10, 15}, 3, 3, true},
+        {"the ten over the leader", Barva, {0, 9, 9}, {1, 14, 0}, {0, 10, 15}, 3, 1, true},
+        {"equal strengths keep the earlier card", Barva, {0, 9, 9}, {0, 9, 9}, {}, 2, 2, false},
+        {"a tie above the leader", Barva, {0, 9, 9}, {0, 14, 16}, {0, 14, 16}, 3, 3, false},
+        // In betl and durch only the led suit counts, whatever the trump card's suit was.
+        {"betl: the led suit by rank", Betl, {0, 9, 9}, {3, 14, 14}, {0, 11, 11}, 3, 1, true},
+        {"durch: a higher card elsewhere", Durch, {1, 13, 13}, {2, 14, 14}, {1, 8, 8}, 3, 2, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TestTable t;
+        THra& g = *t.game;
+        g.contractKind = row.contract;
+        g.trumpCard = C(3, 7);
+        g.trickLeader = g.Seat(2);
+        g.Seat(2)->playedCard = row.lead;
+        g.Seat(3)->playedCard = row.second;
+        g.Seat(1)->playedCard = row.third;
+        bool single = false;
+        EXPECT_EQ(g.TrickWinner(row.cards, &single), g.Seat(row.winner));
+        EXPECT_EQ(single, row.single);
+    }
+}

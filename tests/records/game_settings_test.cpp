@@ -7,9 +7,9 @@
 #include <set>
 #include <sstream>
 
+#include "base/text_format.h"
 #include "records/file_helpers.h"
 #include "records/ini_file.h"
-#include "records/text_format.h"
 #include "support/fakes.h"
 
 using namespace std::string_literals;

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <random>
 
+#include "base/text_format.h"
 #include "records/file_helpers.h"
-#include "records/text_format.h"
 
 TEST(IniFile, EverythingWrittenReadsBackExactly) {
     TempFolder dir;

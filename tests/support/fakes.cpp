@@ -3,7 +3,17 @@
 #include <sstream>
 #include <stdexcept>
 
-Card C(int suit, int rank) { return Card{uint8_t(suit), uint8_t(rank), 0}; }
+#include "robot/trobot.h"
+#include "table/tplayer.h"
+
+std::unique_ptr<THrac> HumanAndComputers(THra& game, int seatNo) {
+    if (seatNo == 1) return std::make_unique<TPlayer>(game, seatNo);
+    return std::make_unique<TRobot>(game, seatNo);
+}
+
+Card C(int suit, int rank) {
+    return Card{uint8_t(suit), uint8_t(rank), 0};
+}
 
 std::array<Card, 33> PackOf(const std::vector<std::string>& codes) {
     if (codes.size() != 32) throw std::invalid_argument("a pack has 32 cards");

@@ -123,7 +123,8 @@ struct ScriptedRandom : IRandom {
 };
 
 // A seat whose decisions a test sets: it plays the first legal card of its hand, or the cards
-// queued in `script` (by suit and rank); it counts how often it was asked to play.
+// queued in `script` (by suit and rank), through the game's checked entry, which refuses an
+// illegal one; it counts how often it was asked to play.
 class ScriptedSeat : public THrac {
 public:
     ScriptedSeat(THra& g, int no) : THrac(g, no) {}
@@ -155,7 +156,7 @@ public:
                 if (hand[i].state == inHand && IsLegalPlay(*game, *this, hand[i].triple()))
                     slot = i;
         }
-        if (slot) game->PlayStep(*this, hand[slot]);
+        if (slot) game->PlayFromHand(*this, slot);
     }
 };
 
@@ -183,6 +184,10 @@ struct TestTable : RecordingPorts {
     }
     ScriptedSeat& seat(int no) { return static_cast<ScriptedSeat&>(*game->Seat(no)); }
 };
+
+// The seats of the table the window assembles: the human in seat 1, computer players in
+// seats 2 and 3.
+std::unique_ptr<THrac> HumanAndComputers(THra& game, int seatNo);
 
 Card C(int suit, int rank);
 // A pack from 32 "S_R" codes, positions 1..32.

@@ -12,11 +12,13 @@
 #include <QtTest>
 #include <map>
 
+#include "base/text_format.h"
 #include "game/thra.h"
 #include "records/game_settings.h"
 #include "records/ini_file.h"
 #include "records/statistics.h"
-#include "records/text_format.h"
+#include "robot/trobot.h"
+#include "table/tplayer.h"
 #include "ui/card_image.h"
 #include "ui/tdetail_hracu.h"
 #include "ui/tfrm_banka.h"
@@ -67,7 +69,10 @@ struct TableWindow : ISettingsWindow {
 // game's rules, the statistics file open.
 struct Run {
     LogView view;
-    THra game{GamePorts{&view}};
+    THra game{GamePorts{&view}, [](THra& g, int no) -> std::unique_ptr<THrac> {
+                  if (no == 1) return std::make_unique<TPlayer>(g, no);
+                  return std::make_unique<TRobot>(g, no);
+              }};
     GameSettings settings;
     TableWindow window;
     StatisticsFile statistics;

@@ -9,7 +9,7 @@
 #include <QtTest>
 #include <ctime>
 
-#include "records/text_format.h"
+#include "base/text_format.h"
 #include "ui/card_image.h"
 #include "ui_fixture.h"
 

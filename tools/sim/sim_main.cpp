@@ -20,12 +20,12 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text_format.h"
 #include "deal/random.h"
 #include "game/thra.h"
 #include "records/game_settings.h"
 #include "records/ini_file.h"
 #include "records/statistics.h"
-#include "records/text_format.h"
 #include "robot/trobot.h"
 #include "sim_watch.h"
 

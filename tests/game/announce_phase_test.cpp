@@ -16,15 +16,15 @@ public:
     AskedSeat(THra& g, int no, std::vector<std::string>* journal)
         : ScriptedSeat(g, no), journal_(journal) {}
     int takeAs = -1;                   // the contract kind it takes the game as, or -1 to accept
+    bool laysTalon = true;             // a taker lays the talon it took up straight back
     std::vector<uint8_t> flekAnswers;  // answers in turn; then 0
 
     bool AnswerGame() override {
         journal_->push_back("ask " + std::to_string(seatNo));
-        if (takeAs < 0 || game->contractKind >= takeAs) return true;
-        game->contractKind = uint8_t(takeAs);
-        game->declarer = game->onTurn = this;
+        if (takeAs < 0 || !game->TakeOver(*this, uint8_t(takeAs))) return true;
         journal_->push_back("take " + std::to_string(seatNo));
         takeAs = -1;
+        if (laysTalon) game->LayAwayTalon(*this, 11, 12, game->contractKind);
         return false;
     }
     uint8_t AnswerFlek(uint8_t offer) override {
@@ -61,6 +61,8 @@ struct PhaseTable : RecordingPorts {
         g.Seat(3)->name = "Pavel";
         g.contractKind = Barva;
         g.trumpCard = C(2, 9);
+        g.talon[0] = C(2, 7);
+        g.talon[1] = C(3, 7);
         g.forehand = g.declarer = g.onTurn = g.Seat(2);
         g.state = Waiting;
     }
@@ -102,13 +104,28 @@ TEST(AnnouncePhase, TakeOversRestartTheAskingAfterTheNewDeclarer) {
     EXPECT_EQ(t.game->state, Playing);
 }
 
-TEST(AnnouncePhase, AHumanTakeOverEndsThePhaseUntilHisTalonIsLaid) {
+TEST(AnnouncePhase, ATakerStillChoosingItsTalonEndsThePhaseUntilTheTalonIsLaid) {
+    // The way the human takes a game: the talon is laid later, through clicks.
     PhaseTable t;
+    THra& g = *t.game;
     t.seat(3).takeAs = Betl;
-    t.game->humanLayingTalon = true;  // the taker now chooses his talon at the table
-    t.game->AnnouncePhase(t.game->Seat(2));
+    t.seat(3).laysTalon = false;
+    g.AnnouncePhase(g.Seat(2));
     EXPECT_EQ(t.journal, (std::vector<std::string>{"ask 3", "take 3"}));
-    EXPECT_EQ(t.game->state, Waiting);
+    EXPECT_EQ(g.state, Waiting);
+    EXPECT_TRUE(g.talonPending);
+    EXPECT_FALSE(g.TalonDone(t.seat(3)));  // twelve cards, no talon yet
+
+    // Laying the talon (as a durch, chosen while laying it) and finishing it runs the phase
+    // again from the start, with the taker as declarer.
+    t.journal.clear();
+    ASSERT_TRUE(g.LayAwayTalon(t.seat(3), 1, 11, Durch));
+    ASSERT_TRUE(g.TalonDone(t.seat(3)));
+    EXPECT_EQ(t.journal,
+              (std::vector<std::string>{"ask 1", "ask 2", "flek? 1 level 1", "flek? 2 level 1"}));
+    EXPECT_EQ(t.view.log, (std::vector<std::string>{"Radek: Barva", "Pavel: Durch"}));
+    EXPECT_EQ(g.contractKind, Durch);
+    EXPECT_EQ(g.state, Playing);
 }
 
 TEST(AnnouncePhase, StosedmDeclaredAtTheTableSkipsAskingAndDoubling) {

@@ -1,0 +1,101 @@
+// The changes of the deal that seats ask for: taking a game over, laying a talon, starting the
+// announcements and playing a card. The seats only decide; these calls check the request
+// against the state of the deal and carry it out, so the human, the computer players and the
+// tests' scripted seats change the deal in one way.
+#include "game/thra.h"
+#include "game/trick_rules.h"
+
+bool THra::TakeOver(THrac& taker, uint8_t kind) {
+    if (kind <= contractKind || kind > Durch || &taker == declarer) return false;
+    if (contractKind == Barva && sevenDeclared && hundredDeclared) return false;
+    cards.ClearPile();  // the talon the last declarer laid there will be laid again
+    contractKind = kind;
+    declarer = onTurn = &taker;
+    taker.cardCount = 12;
+    int left, top, dx, dy;
+    HandPlace(taker.seatNo, left, top, dx, dy);
+    for (int i = 0; i < 2; ++i) {
+        // The talon still carries the strengths of the contract it was laid in.
+        const Card& t = talon[i];
+        const Card card{t.suit, t.rank, CardStrength(t.suit, t.rank, kind, TrumpSuit())};
+        CreateCard(taker, 11 + i, card, left + (10 + i) * dx, top + (10 + i) * dy, taker.IsHuman());
+    }
+    StrengthPassAll();
+    talonPending = true;
+    view_->SetContractLabel(ContractName(kind));
+    return true;
+}
+
+bool THra::LayAwayTalon(THrac& d, int first, int second, uint8_t kind) {
+    auto holds = [&d](int slot) {
+        return slot >= 1 && slot <= 12 && d.hand[slot].rank != 0 && d.hand[slot].state != played;
+    };
+    if (&d != declarer || first == second || !holds(first) || !holds(second) ||
+        kind < contractKind || kind > Durch)
+        return false;
+    int held = 0;
+    for (int i = 1; i <= 12; ++i) held += holds(i);
+    if (held != 12) return false;  // ten cards must stay
+    talon[0] = d.hand[first].triple();
+    talon[1] = d.hand[second].triple();
+    int left, top, dx, dy;
+    HandPlace(d.seatNo, left, top, dx, dy);
+    int to = 0;
+    for (int i = 1; i <= 12; ++i) {
+        TKarta k = d.hand[i];
+        d.hand[i] = TKarta{};
+        if (i == first || i == second) {
+            cards.AddToPile(k.triple());
+            if (k.picture) view_->DestroyCardPicture(k.picture);
+            continue;
+        }
+        if (k.rank == 0) continue;  // an empty slot
+        ++to;
+        k.state = inHand;
+        k.left = left + (to - 1) * dx;
+        k.top = top + (to - 1) * dy;
+        if (k.picture && !d.IsHuman()) view_->ShowCardBack(k.picture, k.left, k.top);
+        d.hand[to] = k;
+    }
+    d.cardCount = 10;
+    talonPending = false;
+    if (kind != contractKind) {
+        contractKind = kind;
+        StrengthPassAll();
+    }
+    if (d.IsHuman()) ShowHandFaceUp(d);
+    observer_->TalonLaid(d);
+    return true;
+}
+
+bool THra::TalonDone(THrac& d) {
+    if (&d != declarer || d.cardCount != 10 || talonPending) return false;
+    StrengthPassAll();
+    ShowSeatOneHand();
+    state = Waiting;
+    AnnouncePhase(&d);
+    // A human declarer leads the first trick, or plays at once after "Stosedm".
+    if (declarer->IsHuman() && onTurn == declarer && !talonPending && tricksPlayed < 10)
+        humanMayPlay = true;
+    return true;
+}
+
+bool THra::PlayFromHand(THrac& s, int slot) {
+    if (&s != onTurn || slot < 1 || slot > 10) return false;
+    if ((state != Playing && state != Waiting) || talonPending || cardsOnTable >= 3 ||
+        tricksPlayed >= 10)
+        return false;
+    if (s.IsHuman() && !humanMayPlay) return false;
+    if (cardsOnTable > 0) {
+        // A seat's card lies on the table until the trick is collected: one card a trick.
+        int before = 0;
+        for (const THrac* p = trickLeader; p != &s; p = p->next) ++before;
+        if (before < cardsOnTable) return false;
+    }
+    TKarta& k = s.hand[slot];
+    if (k.state != inHand || !IsLegalPlay(*this, s, k.triple())) return false;
+    if (s.IsHuman()) humanMayPlay = false;
+    PlayStep(s, k);
+    if (&s == declarer) declarerPlayed = true;
+    return true;
+}
