@@ -2,10 +2,10 @@
 
 #include <QLineEdit>
 
+#include "base/text_format.h"
 #include "game/thra.h"
 #include "records/game_settings.h"
 #include "records/statistics.h"
-#include "base/text_format.h"
 #include "ui/tdetail_hracu.h"
 #include "ui/tfrm_banka.h"
 #include "ui/tfrm_michani.h"

@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "records/game_settings.h"
 #include "base/text_format.h"
+#include "records/game_settings.h"
 
 namespace {
 
