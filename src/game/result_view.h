@@ -9,18 +9,24 @@
 class IResultView {
 public:
     virtual ~IResultView() = default;
-    virtual void ClearResultLines() {}
-    virtual void AddResultLine(std::string_view /*text*/) {}
+    virtual void ClearResultLines() = 0;
+    virtual void AddResultLine(std::string_view text) = 0;
     // False when the lines are not kept anywhere; the game then does not build them.
-    virtual bool KeepsLines() const { return true; }
+    virtual bool KeepsLines() const = 0;
     // Shows the result modally with "Rozdat" and "Štychy"; answers true when closed with
     // "Rozdat", which asks for the next deal.
-    virtual bool ShowResult(const Card (&/*talon*/)[2], const Card& /*trumpCard*/) { return false; }
-    virtual void AddTrickRow(std::string_view /*leaderName*/, const Card (&/*cards*/)[3]) {}
-    virtual void ClearTrickRows() {}
+    virtual bool ShowResult(const Card (&talon)[2], const Card& trumpCard) = 0;
+    virtual void AddTrickRow(std::string_view leaderName, const Card (&cards)[3]) = 0;
+    virtual void ClearTrickRows() = 0;
 };
 
+// Results nobody reads: no lines kept, never asks for the next deal.
 class NullResultView : public IResultView {
 public:
+    void ClearResultLines() override {}
+    void AddResultLine(std::string_view) override {}
     bool KeepsLines() const override { return false; }
+    bool ShowResult(const Card (&)[2], const Card&) override { return false; }
+    void AddTrickRow(std::string_view, const Card (&)[3]) override {}
+    void ClearTrickRows() override {}
 };

@@ -7,8 +7,12 @@
 class ISoundPlayer {
 public:
     virtual ~ISoundPlayer() = default;
-    virtual void PlaySound(std::string_view /*file*/, bool /*noWait*/) {}
-    virtual void SayCall(int /*seatNo*/, std::string_view /*callWord*/) {}
+    virtual void PlaySound(std::string_view file, bool noWait) = 0;
+    virtual void SayCall(int seatNo, std::string_view callWord) = 0;
 };
 
-class SilentSoundPlayer : public ISoundPlayer {};
+class SilentSoundPlayer : public ISoundPlayer {
+public:
+    void PlaySound(std::string_view, bool) override {}
+    void SayCall(int, std::string_view) override {}
+};

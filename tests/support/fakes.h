@@ -13,7 +13,9 @@
 #include "game/thra.h"
 #include "game/trick_rules.h"
 
-struct RecordingView : ITableView {
+// Built on the null implementations, so a fake records what a test reads and stays silent
+// about the rest.
+struct RecordingView : NullTableView {
     std::vector<std::string> log;  // oldest first (the window shows the newest on top)
     std::vector<std::string> messages;
     int picturesCreated = 0, picturesDestroyed = 0, facesShown = 0, backsShown = 0;
@@ -63,6 +65,7 @@ struct RecordingView : ITableView {
     void SetBusyCursor(bool b) override { busy = b; }
     void SetTrickTimer(bool on) override { timerOn = on; }
     void LogLine(std::string_view t) override { log.emplace_back(t); }
+    bool KeepsLog() const override { return true; }
     void ShowMessage(std::string_view t) override { messages.emplace_back(t); }
 };
 
@@ -75,13 +78,14 @@ struct RecordingSound : ISoundPlayer {
     void SayCall(int, std::string_view word) override { calls.emplace_back(word); }
 };
 
-struct RecordingResult : IResultView {
+struct RecordingResult : NullResultView {
     std::vector<std::string> lines;
     std::vector<std::string> trickLeaders;
     int shown = 0;
     bool answerDeal = false;  // closes with "Rozdat" when true
     void ClearResultLines() override { lines.clear(); }
     void AddResultLine(std::string_view t) override { lines.emplace_back(t); }
+    bool KeepsLines() const override { return true; }
     bool ShowResult(const Card (&)[2], const Card&) override {
         ++shown;
         return answerDeal;

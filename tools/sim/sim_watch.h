@@ -9,7 +9,7 @@
 #include "game/thra.h"
 
 // Collects game-log and result lines (only when events are written) and checks the deal.
-class SimWatch : public ITableView, public IResultView, public IGameObserver {
+class SimWatch : public NullTableView, public NullResultView, public IGameObserver {
 public:
     SimWatch(bool events, std::FILE* out) : events_(events), out_(out) {}
     void Attach(THra& game);

@@ -1,0 +1,45 @@
+// Kvelta's start: the card pictures, the credits splash, the main window and the windows it
+// shows later, then the message loop. The data folders are read from the current folder.
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QMessageBox>
+
+#include "records/text_format.h"
+#include "ui/about_box.h"
+#include "ui/card_picture.h"
+#include "ui/tmain.h"
+#include "ui/view_stychu.h"
+#include "ui/vyhodnoceni.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kvelta"));
+    const QString point = QLocale().decimalPoint();
+    SetDecimalSeparator(point.size() == 1 && point[0].unicode() < 128 ? char(point[0].unicode())
+                                                                      : '.');
+
+    // Every face is needed for play: without one there is no game.
+    QString error;
+    if (!LoadCardPictures(QDir::currentPath(), error)) {
+        QMessageBox::critical(nullptr, QStringLiteral("Kvelta"),
+                              QStringLiteral("Nelze načíst obrázek karty %1").arg(error));
+        return 1;
+    }
+
+    auto* splash = new TAboutBox(TAboutBox::Splash);
+    splash->show();
+    splash->repaint();
+    splash->Timer1.start();
+
+    TMain main(TMain::DefaultSetup());
+    splash->SetCallback([splash] { splash->CloseNow(); });
+
+    TViewStychu tricks(&main);
+    Tvyhodnoceni result(tricks, &main);
+    main.SetResultView(&result);
+
+    main.show();
+    splash->raise();
+    return app.exec();
+}
