@@ -3,7 +3,7 @@
 // group, which the human sets while laying the talon. The window implements it; tests fake it.
 #pragma once
 
-enum HumanButton { TrumpButton, TalonButton };
+enum class HumanButton { Trump, Talon };
 
 constexpr int kHumanButtonWidth = 100;
 constexpr int kHumanButtonHeight = 30;

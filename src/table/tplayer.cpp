@@ -1,7 +1,9 @@
 #include "table/tplayer.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "game/thra.h"
 
@@ -20,10 +22,9 @@ TPlayer::TPlayer(THra& g, int no, HumanPorts ports)
       dialogs_(ports.dialogs ? ports.dialogs : &gSilentDialogs) {
     human_ = true;
     // Both buttons live for the whole run, hidden and disabled until they are needed.
-    talonLeft_ = (g.view().TableWidth() - 187) / 2;
-    talonTop_ = g.view().TableHeight() / 2;
-    for (HumanButton b : {TrumpButton, TalonButton}) {
-        controls_->MoveButton(b, talonLeft_, talonTop_);
+    const int left = (g.view().TableWidth() - 187) / 2, top = g.view().TableHeight() / 2;
+    for (HumanButton b : {HumanButton::Trump, HumanButton::Talon}) {
+        controls_->MoveButton(b, left, top);
         controls_->EnableButton(b, false);
         controls_->ShowButton(b, false);
     }
@@ -31,7 +32,7 @@ TPlayer::TPlayer(THra& g, int no, HumanPorts ports)
 
 void TPlayer::NewDeal() {
     picked_ = 0;
-    for (HumanButton b : {TrumpButton, TalonButton}) {
+    for (HumanButton b : {HumanButton::Trump, HumanButton::Talon}) {
         controls_->EnableButton(b, false);
         controls_->ShowButton(b, false);
     }
@@ -41,7 +42,7 @@ void TPlayer::MoveButtonToWork(HumanButton b) {
     const int left = (game->view().TableWidth() - 257) / 2;
     const int top = game->view().TableHeight() / 2;
     controls_->MoveButton(b, left, top);
-    if (b == TalonButton) talonLeft_ = left, talonTop_ = top;
+    if (b == HumanButton::Talon) talonPlace_ = {left, top};
 }
 
 // --- card places ------------------------------------------------------------------------------
@@ -102,9 +103,9 @@ void TPlayer::ChooseTrump() {
     picked_ = 0;
     for (int i = 1; i <= 12; ++i)
         if (hand[i].rank) hand[i].state = trumpPick;
-    MoveButtonToWork(TrumpButton);
-    controls_->EnableButton(TrumpButton, false);  // until a card is picked
-    controls_->ShowButton(TrumpButton, true);
+    MoveButtonToWork(HumanButton::Trump);
+    controls_->EnableButton(HumanButton::Trump, false);  // until a card is picked
+    controls_->ShowButton(HumanButton::Trump, true);
 }
 
 void TPlayer::PickTrump(int slot) {
@@ -117,13 +118,13 @@ void TPlayer::PickTrump(int slot) {
     }
     picked_ = slot;
     game->trumpCard = hand[slot].triple();
-    controls_->EnableButton(TrumpButton, true);
+    controls_->EnableButton(HumanButton::Trump, true);
 }
 
 void TPlayer::TrumpButtonClick() {
     if (picked_ == 0 || hand[picked_].state != trumpPick) return;
     THra& g = *game;
-    controls_->ShowButton(TrumpButton, false);
+    controls_->ShowButton(HumanButton::Trump, false);
     const Card t = hand[picked_].triple();
     picked_ = 0;
     g.contractKind = Barva;
@@ -136,10 +137,10 @@ void TPlayer::TrumpButtonClick() {
 }
 
 void TPlayer::LayTalon() {
-    controls_->ShowButton(TrumpButton, false);
-    MoveButtonToWork(TalonButton);
-    controls_->EnableButton(TalonButton, false);  // until two cards are selected
-    controls_->ShowButton(TalonButton, true);
+    controls_->ShowButton(HumanButton::Trump, false);
+    MoveButtonToWork(HumanButton::Talon);
+    controls_->EnableButton(HumanButton::Talon, false);  // until two cards are selected
+    controls_->ShowButton(HumanButton::Talon, true);
     game->view().HraEnableAll(game->contractKind);
     for (int i = 1; i <= cardCount; ++i) hand[i].state = discardCandidate;
 }
@@ -166,7 +167,7 @@ void TPlayer::SelectForTalon(int slot) {
     k.state = discardSelected;
     k.top = game->view().TableHeight() - 121 - kRaise;
     if (k.picture) game->view().MoveCardPicture(k.picture, k.left, k.top);
-    if (s == 1) controls_->EnableButton(TalonButton, true);
+    if (s == 1) controls_->EnableButton(HumanButton::Talon, true);
 }
 
 void TPlayer::Deselect(int slot) {
@@ -175,14 +176,14 @@ void TPlayer::Deselect(int slot) {
     k.state = discardCandidate;
     k.top = game->view().TableHeight() - 121;
     if (k.picture) game->view().MoveCardPicture(k.picture, k.left, k.top);
-    controls_->EnableButton(TalonButton, false);
+    controls_->EnableButton(HumanButton::Talon, false);
 }
 
 void TPlayer::RelayForDiscard() {
     if (!LayingTalon()) return;
     game->view().HraEnableAll(game->contractKind);
     LayOutHand(12, discardCandidate);
-    controls_->EnableButton(TalonButton, false);
+    controls_->EnableButton(HumanButton::Talon, false);
 }
 
 void TPlayer::TalonButtonClick() {
@@ -201,8 +202,8 @@ void TPlayer::TalonButtonClick() {
         if (g.view().SevenBoxChecked()) g.sevenDeclared = true;
         if (g.view().HundredBoxChecked()) g.hundredDeclared = true;
     }
-    controls_->ShowButton(TalonButton, false);
-    controls_->EnableButton(TalonButton, false);
+    controls_->ShowButton(HumanButton::Talon, false);
+    controls_->EnableButton(HumanButton::Talon, false);
     g.view().HraDisableAll();
     g.TalonDone(*this);
 }
@@ -270,9 +271,14 @@ bool TPlayer::TakeGame() {
     if (!g.TakeOver(*this, uint8_t(g.contractKind + 1))) return false;
     SortHand(g.rules().trideni);
     LayOutHand(12, discardCandidate);
-    controls_->MoveButton(TalonButton, talonLeft_, talonTop_);
-    controls_->EnableButton(TalonButton, false);
-    controls_->ShowButton(TalonButton, true);
+    // Where "Talon" last stood; before any use, where it was made. A window may not know its
+    // table's size yet when the seat is made, so that place is taken from the table now.
+    if (!talonPlace_) {
+        talonPlace_ = {(g.view().TableWidth() - 187) / 2, g.view().TableHeight() / 2};
+    }
+    controls_->MoveButton(HumanButton::Talon, talonPlace_->first, talonPlace_->second);
+    controls_->EnableButton(HumanButton::Talon, false);
+    controls_->ShowButton(HumanButton::Talon, true);
     // Only the contracts from the one taken upwards may be chosen.
     g.view().HraDisableAll();
     g.view().HraEnableAll(g.contractKind);

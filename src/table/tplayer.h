@@ -13,6 +13,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 #include "game/thrac.h"
 #include "table/decision_dialogs.h"
@@ -48,9 +50,8 @@ public:
     GoodBadQuestion GoodBadFor() const;
     FlekBoxes FlekBoxesFor(uint8_t offer) const;
 
-    // Where the buttons stand; the talon button reappears where it last stood.
-    int talonButtonLeft() const { return talonLeft_; }
-    int talonButtonTop() const { return talonTop_; }
+    // Where "Talon" was last put to work; unset before its first use.
+    std::optional<std::pair<int, int>> talonButtonPlace() const { return talonPlace_; }
 
 private:
     void PickTrump(int slot);
@@ -68,5 +69,5 @@ private:
     IHumanControls* controls_;
     IDecisionDialogs* dialogs_;
     int picked_ = 0;  // the slot picked as the trump card, 0 while none
-    int talonLeft_ = 0, talonTop_ = 0;
+    std::optional<std::pair<int, int>> talonPlace_;
 };

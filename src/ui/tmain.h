@@ -19,6 +19,7 @@
 #include "game/thra.h"
 #include "records/game_settings.h"
 #include "records/statistics.h"
+#include "table/human_controls.h"
 #include "ui/idle_driver.h"
 
 class QAction;
@@ -29,6 +30,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class HumanDialogs;
 class TCardImage;
 class TPlayer;
 class TWavSound;
@@ -37,7 +39,7 @@ class Tvyhodnoceni;
 // KVELTA_SEED as a seed for the shuffle: a whole decimal number, nothing else.
 std::optional<uint64_t> SeedFromText(const char* text);
 
-class TMain : public QMainWindow, public ITableView, public ISettingsWindow {
+class TMain : public QMainWindow, public ITableView, public ISettingsWindow, public IHumanControls {
     Q_OBJECT
 public:
     struct Setup {
@@ -57,6 +59,7 @@ public:
 
     THra& game() { return *game_; }
     TPlayer& player() { return *player_; }
+    HumanDialogs& dialogs() { return *dialogs_; }
     IdleDriver& idleDriver() { return *idle_; }
     GameSettings& settings() { return settings_; }
     TWavSound& sound() { return *sound_; }
@@ -98,6 +101,12 @@ public:
     bool KeepsLog() const override { return true; }
     void ShowFinance(double m1, double m2, double m3) override;
     void ShowMessage(std::string_view text) override;
+
+    // --- IHumanControls: "Trumf", "Talon" and the contract radio buttons ---
+    void MoveButton(HumanButton b, int left, int top) override;
+    void ShowButton(HumanButton b, bool visible) override;
+    void EnableButton(HumanButton b, bool enabled) override;
+    int CheckedContract() const override;
 
     // --- ISettingsWindow ---
     void SetWindowBounds(const WindowBounds& bounds) override;
@@ -158,6 +167,7 @@ private:
     StatisticsFile statistics_;
     std::unique_ptr<IRandom> random_;
     GamePorts ports_;
+    std::unique_ptr<HumanDialogs> dialogs_;
     std::unique_ptr<THra> game_;
     TPlayer* player_ = nullptr;
     std::unique_ptr<IdleDriver> idle_;

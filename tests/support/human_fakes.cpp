@@ -42,11 +42,11 @@ void HumanTableView::ClickContract(int kind) {
 }
 
 void HumanTableView::ClickTrump() {
-    if (buttons[TrumpButton].visible && buttons[TrumpButton].enabled) player->TrumpButtonClick();
+    if (trumf.visible && trumf.enabled) player->TrumpButtonClick();
 }
 
 void HumanTableView::ClickTalon() {
-    if (buttons[TalonButton].visible && buttons[TalonButton].enabled) player->TalonButtonClick();
+    if (talon.visible && talon.enabled) player->TalonButtonClick();
 }
 
 HumanTable::HumanTable(std::initializer_list<int> robotSeats) {

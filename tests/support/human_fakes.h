@@ -34,21 +34,22 @@ struct FakeButton {
 };
 
 struct HumanTableView : RecordingView, IHumanControls {
-    FakeButton buttons[2];  // TrumpButton, TalonButton
+    FakeButton trumf, talon;
     int checked = Barva;    // the contract radio button checked
     int lowestEnabled = 3;  // radio buttons of this kind and above are enabled; 3 = none
     TPlayer* player = nullptr;
 
+    FakeButton& button(HumanButton b) { return b == HumanButton::Trump ? trumf : talon; }
     void MoveButton(HumanButton b, int left, int top) override {
-        buttons[b].left = left, buttons[b].top = top;
+        button(b).left = left, button(b).top = top;
     }
-    void ShowButton(HumanButton b, bool visible) override { buttons[b].visible = visible; }
-    void EnableButton(HumanButton b, bool enabled) override { buttons[b].enabled = enabled; }
+    void ShowButton(HumanButton b, bool visible) override { button(b).visible = visible; }
+    void EnableButton(HumanButton b, bool enabled) override { button(b).enabled = enabled; }
     int CheckedContract() const override { return checked; }
     void HraEnableAll(int kind) override;
     void HraDisableAll() override { lowestEnabled = 3; }
-    void DisableHumanButtons() override { buttons[0].enabled = buttons[1].enabled = false; }
-    void HideTalonButton() override { buttons[TalonButton].visible = false; }
+    void DisableHumanButtons() override { trumf.enabled = talon.enabled = false; }
+    void HideTalonButton() override { talon.visible = false; }
 
     // The human's clicks as the window passes them on; disabled controls take no click.
     void ClickContract(int kind);

@@ -32,7 +32,7 @@ int Selected(TPlayer& p) {
 TEST(HumanTrump, TrumfWaitsForAPickAndAFaceDownCardMayNameTrumps) {
     HumanTable t;
     t.Deal(PackStarting("3_7 3_8 3_9 3_10 3_11 2_7 2_8 2_14 1_9 1_10 0_12 0_13"), 1);
-    const FakeButton& trumf = t.table.buttons[TrumpButton];
+    const FakeButton& trumf = t.table.trumf;
     EXPECT_TRUE(trumf.visible);
     EXPECT_FALSE(trumf.enabled);
     EXPECT_EQ(t.game->state, Waiting);
@@ -50,7 +50,7 @@ TEST(HumanTrump, TrumfWaitsForAPickAndAFaceDownCardMayNameTrumps) {
     EXPECT_TRUE(SameCard(t.game->trumpCard, C(0, 12)));
     EXPECT_EQ(t.game->contractKind, Barva);
     EXPECT_EQ(t.table.lowestEnabled, Barva);  // the contract group is on for every kind
-    const FakeButton& talon = t.table.buttons[TalonButton];
+    const FakeButton& talon = t.table.talon;
     EXPECT_TRUE(talon.visible);
     EXPECT_FALSE(talon.enabled);
     // Sorted, every card face up in its row and ready to be laid away.
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, HumanTalonCard,
 TEST(HumanTalonChoice, TwoCardsAtMostAndTalonEnabledExactlyWhileTwoAreSelected) {
     HumanTable t;
     LayingTalon(t, kSevenValuable, "3_7");
-    const FakeButton& talon = t.table.buttons[TalonButton];
+    const FakeButton& talon = t.table.talon;
     ASSERT_TRUE(t.Click("2_7"));
     EXPECT_FALSE(talon.enabled);
     ASSERT_TRUE(t.Click("2_8"));
@@ -298,7 +298,7 @@ TEST(HumanTalon, BetlChosenAfterTickingTheSevenDeclaresNothingAndThePlayGoesOn) 
     EXPECT_TRUE(SameCard(g.talon[0], C(2, 7)));  // in hand order
     EXPECT_TRUE(SameCard(g.talon[1], C(0, 13)));
     EXPECT_EQ(t.human().cardCount, 10);
-    EXPECT_FALSE(t.table.buttons[TalonButton].visible);
+    EXPECT_FALSE(t.table.talon.visible);
     EXPECT_EQ(t.table.lowestEnabled, 3);  // the contract group is off again
     EXPECT_EQ(t.table.log,
               (Log{"---1---------------------------------------------------------------",
@@ -359,10 +359,11 @@ TEST(HumanTakeOver, ASuitGameBecomesABetlAndABetlADurch) {
         EXPECT_EQ(t.human().cardCount, 12);
         for (int i = 1; i <= 12; ++i) EXPECT_EQ(t.human().hand[i].state, discardCandidate);
         EXPECT_EQ(t.human().hand[12].suit, 0);  // sorted in with the rest
-        const FakeButton& talon = t.table.buttons[TalonButton];
+        const FakeButton& talon = t.table.talon;
         EXPECT_TRUE(talon.visible);
         EXPECT_FALSE(talon.enabled);
-        EXPECT_EQ(talon.left, t.human().talonButtonLeft());
+        EXPECT_EQ(talon.left, (641 - 187) / 2);  // never used: where it was made
+        EXPECT_EQ(talon.top, 441 / 2);
         EXPECT_EQ(t.table.lowestEnabled, c.taken);
         EXPECT_EQ(t.table.checked, c.taken);
     }
