@@ -6,6 +6,7 @@ set -euo pipefail
 KVELTA_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
+    qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
 )
 
 kvelta_install_packages() {

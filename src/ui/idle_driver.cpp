@@ -30,7 +30,7 @@ void IdleDriver::Arm() {
 }
 
 bool IdleDriver::eventFilter(QObject* watched, QEvent* /*event*/) {
-    // The driver's own timer is no news: counting it would keep the driver running forever.
+    // The driver's own timer is no news.
     if (watched != &timer_) Arm();
     return false;
 }

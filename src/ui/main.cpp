@@ -2,8 +2,10 @@
 // shows later, then the message loop. The data folders are read from the current folder.
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "records/text_format.h"
 #include "ui/about_box.h"
@@ -15,6 +17,10 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kvelta"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral("icons/kvelta-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     const QString point = QLocale().decimalPoint();
     SetDecimalSeparator(point.size() == 1 && point[0].unicode() < 128 ? char(point[0].unicode())
                                                                       : '.');
@@ -28,6 +34,8 @@ int main(int argc, char** argv) {
     }
 
     auto* splash = new TAboutBox(TAboutBox::Splash);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        splash->move(screen->availableGeometry().center() - splash->rect().center());
     splash->show();
     splash->repaint();
     splash->Timer1.start();

@@ -179,7 +179,7 @@ void TMain::BuildTable() {
     Panel1->setStyleSheet(
         QStringLiteral("QGroupBox { color: #ffffff; border: 1px solid #9fd39f; margin-top: 7px; }"
                        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0; }"
-                       "QRadioButton, QCheckBox { color: #ffffff; }"
+                       "QRadioButton, QCheckBox, QGroupBox QLabel { color: #ffffff; }"
                        "QRadioButton:disabled, QCheckBox:disabled { color: #a9cfa9; }"
                        "QLabel#seat { color: #fff4a8; font-weight: bold; font-size: 13px; }"));
 

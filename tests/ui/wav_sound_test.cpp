@@ -1,0 +1,115 @@
+// The sound player: which call words sound, and waits that never outlast the file's own sound
+// nor hang on a file that is missing or broken.
+#include "ui/wav_sound.h"
+
+#include <QElapsedTimer>
+#include <QtEndian>
+#include <QtTest>
+
+#include "ui_fixture.h"
+
+namespace {
+
+// A 16-bit mono PCM file of `ms` milliseconds at 8000 Hz; `claimed` replaces the data size in
+// the header, as tools that write to a pipe leave it.
+QByteArray Wav(int ms, quint32 claimed = 0) {
+    const quint32 bytes = quint32(ms) * 16;
+    QByteArray w("RIFF....WAVEfmt ");
+    auto le32 = [&w](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        w.append(b, 4);
+    };
+    auto le16 = [&w](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        w.append(b, 2);
+    };
+    le32(16), le16(1), le16(1), le32(8000), le32(16000), le16(2), le16(16);
+    w.append("data");
+    le32(claimed ? claimed : bytes);
+    w.append(QByteArray(int(bytes), '\0'));
+    return w;
+}
+
+}  // namespace
+
+class WavSoundTest : public QObject {
+    Q_OBJECT
+private slots:
+    void callWords_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("capitals") << "FLEK"
+                                  << "wavs\\flek1.wav";
+        QTest::newRow("mixed case") << "TuttiKaiser"
+                                    << "wavs\\flek9.wav";
+        QTest::newRow("the tenth level") << "chot"
+                                         << "wavs\\flek0.wav";
+        QTest::newRow("durch") << "Durch"
+                               << "wavs\\durch.wav";
+        QTest::newRow("a silent call") << "Flek_na_sedmu"
+                                       << "";
+        QTest::newRow("the suit game") << "barva"
+                                       << "";
+        QTest::newRow("only A to Z is lowered") << "CHOŤ"
+                                                << "";
+    }
+    void callWords() {
+        QFETCH(QString, word);
+        QFETCH(QString, file);
+        QCOMPARE(QString::fromStdString(std::string(CallWordFile(word.toStdString()))), file);
+    }
+
+    void durationComesFromTheHeaderAndTheFile() {
+        TempFolder folder;
+        folder.Write("a.wav", Wav(300));
+        folder.Write("piped.wav", Wav(300, 0x7fffffff));
+        folder.Write("broken.wav", "RIFF....WAVEjunk");
+        QCOMPARE(WavDurationMs("a.wav"), std::optional<int>(300));
+        QCOMPARE(WavDurationMs("piped.wav"), std::optional<int>(300));
+        QCOMPARE(WavDurationMs("broken.wav"), std::nullopt);
+        QCOMPARE(WavDurationMs("missing.wav"), std::nullopt);
+    }
+
+    // The output is taken as present, so that only the files decide; this machine may have
+    // none, and then the player never says that a sound has ended.
+    void waitsEndWithTheSound() {
+        TempFolder folder;
+        folder.Write("wavs/flek1.wav", Wav(300, 0x7fffffff));
+        folder.Write("wavs/broken.wav", "RIFF");
+        TWavSound sound(true);
+        QElapsedTimer clock;
+        clock.start();
+        sound.PlaySound("wavs\\missing.wav", false);
+        sound.PlaySound("wavs\\broken.wav", false);
+        QVERIFY(clock.elapsed() < 50);
+        QVERIFY(sound.lastPlayed().isEmpty());
+
+        sound.SayCall(2, "Flek_na_sedmu");
+        QVERIFY(sound.lastPlayed().isEmpty());
+        clock.restart();
+        sound.SayCall(2, "FLEK");
+        QCOMPARE(sound.lastPlayed(), QStringLiteral("wavs/flek1.wav"));
+        QVERIFY2(clock.elapsed() >= 295 && clock.elapsed() < 1500,
+                 qPrintable(QString::number(clock.elapsed())));
+
+        clock.restart();
+        sound.PlaySound("wavs\\flek1.wav", true);
+        QVERIFY(clock.elapsed() < 50);
+    }
+
+    void aMachineWithoutOutputNeverWaits() {
+        TempFolder folder;
+        folder.Write("wavs/konec.wav", Wav(500));
+        TWavSound sound(false);
+        QElapsedTimer clock;
+        clock.start();
+        sound.PlaySound("wavs\\konec.wav", false);
+        QVERIFY(clock.elapsed() < 50);
+        QVERIFY(sound.lastPlayed().isEmpty());
+    }
+};
+
+QTEST_MAIN(WavSoundTest)
+#include "wav_sound_test.moc"
