@@ -32,6 +32,7 @@
 #include "ui/card_picture.h"
 #include "ui/human_dialogs.h"
 #include "ui/local_path.h"
+#include "ui/settings_dialogs.h"
 #include "ui/vyhodnoceni.h"
 #include "ui/wav_sound.h"
 
@@ -112,7 +113,7 @@ TMain::TMain(Setup setup)
     random_ = std::make_unique<SeededRandom>(
         seed ? *seed : uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
     // The human's dialogs, created once and reused for every question.
-    dialogs_ = std::make_unique<HumanDialogs>(this, [this](const Card& c) {
+    humanDialogs_ = std::make_unique<HumanDialogs>(this, [this](const Card& c) {
         return CardPixmap(c.suit, c.rank, QSize(65, 105), devicePixelRatioF());
     });
     // The game, with the human in seat 1 and computer players in seats 2 and 3.
@@ -120,7 +121,7 @@ TMain::TMain(Setup setup)
         GamePorts{this, sound_.get(), nullptr, &statistics_, &settings_, random_.get(), nullptr};
     game_ = std::make_unique<THra>(ports_, [this](THra& g, int no) -> std::unique_ptr<THrac> {
         if (no != 1) return std::make_unique<TRobot>(g, no);
-        auto human = std::make_unique<TPlayer>(g, no, HumanPorts{this, dialogs_.get()});
+        auto human = std::make_unique<TPlayer>(g, no, HumanPorts{this, humanDialogs_.get()});
         player_ = human.get();
         return human;
     });
@@ -146,6 +147,20 @@ TMain::TMain(Setup setup)
     } else {
         statistics_.Open(setup_.statisticsFile.toStdString());
     }
+
+    // The settings dialogs take their first values from the loaded settings; from now on the
+    // game reads its rules from their controls.
+    dialogs_ = std::make_unique<SettingsDialogs>(
+        settings_, *game_, *this, &statistics_, [this](const QString& e) { Report(e); }, this);
+    ports_.rules = dialogs_.get();
+    game_->SetPorts(ports_);
+    SettingsDialogs* d = dialogs_.get();
+    connect(Menu_PlayerRatings, &QAction::triggered, this, [d] { d->ShowPlayerRatings(); });
+    connect(Menu_optionHra, &QAction::triggered, this, [d] { d->Menu_optionHraClick(); });
+    connect(Menu_optionMichani, &QAction::triggered, this, [d] { d->Menu_optionMichaniClick(); });
+    connect(Menu_optionPlayer, &QAction::triggered, this, [d] { d->Menu_optionPlayerClick(); });
+    connect(manu_optionBanka, &QAction::triggered, this, [d] { d->manu_optionBankaClick(); });
+    connect(menu_rubs, &QAction::triggered, this, [d] { d->menu_rubsClick(); });
 }
 
 TMain::~TMain() {
@@ -464,9 +479,11 @@ void TMain::UncheckDeclarationBoxes() {
 
 void TMain::ShowTrumpCard(const Card& card) {
     Image1->ShowCard(card, false);
+    trumpShowsBack_ = false;
 }
 void TMain::ShowTrumpBack() {
     Image1->ShowPicture(CardBack(Image1->size()));
+    trumpShowsBack_ = true;
 }
 void TMain::SetDeclarerLabel(std::string_view text) {
     Label10->setText(Q(text));
@@ -640,6 +657,10 @@ bool TMain::LoadCardBack(const std::string& path, std::string& error) {
         return false;
     }
     cardBackImage_ = std::move(image);
+    // Backs already on the table turn over to the new picture at once.
+    for (const auto& [handle, card] : cards_)
+        if (card->isVisibleTo(Panel1) && !card->showsFace()) card->ShowPicture(CardBack(kCardSize));
+    if (trumpShowsBack_) ShowTrumpBack();
     return true;
 }
 

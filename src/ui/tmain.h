@@ -31,6 +31,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class HumanDialogs;
+class SettingsDialogs;
 class TCardImage;
 class TPlayer;
 class TWavSound;
@@ -59,10 +60,12 @@ public:
 
     THra& game() { return *game_; }
     TPlayer& player() { return *player_; }
-    HumanDialogs& dialogs() { return *dialogs_; }
+    HumanDialogs& dialogs() { return *humanDialogs_; }
     IdleDriver& idleDriver() { return *idle_; }
     GameSettings& settings() { return settings_; }
     TWavSound& sound() { return *sound_; }
+    // The dialogs of "Nastavení" and "Hodnocení hráčů"; their controls are the rules in force.
+    SettingsDialogs& settingsDialogs() { return *dialogs_; }
     // Runs a call into the game from the window, idle passes held until it returns.
     void GameCall(const std::function<void()>& call);
     // The picture of a hand card by its handle; null when there is none.
@@ -167,7 +170,7 @@ private:
     StatisticsFile statistics_;
     std::unique_ptr<IRandom> random_;
     GamePorts ports_;
-    std::unique_ptr<HumanDialogs> dialogs_;
+    std::unique_ptr<HumanDialogs> humanDialogs_;
     std::unique_ptr<THra> game_;
     TPlayer* player_ = nullptr;
     std::unique_ptr<IdleDriver> idle_;
@@ -175,4 +178,6 @@ private:
     std::map<int, TCardImage*> cards_;
     std::array<TCardImage*, 3> trick_{};
     std::vector<TCardImage*> melds_;
+    std::unique_ptr<SettingsDialogs> dialogs_;
+    bool trumpShowsBack_ = false;  // the trump card's place shows the card back
 };
