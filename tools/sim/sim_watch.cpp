@@ -76,16 +76,20 @@ void SimWatch::ShowMessage(std::string_view text) {
     Fail("message: " + std::string(text));
 }
 
-// A result line without its amount or points: the label it was made from.
-static std::string_view ResultLabel(std::string_view text) {
+// A result line without its amount or points: the label it was made from, marked with "…"
+// when a long amount has cut it short (no blank left before the number).
+static std::string ResultLabel(std::string_view text) {
     const size_t end = text.find_last_not_of("0123456789.,- ");
-    return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
+    if (end == std::string_view::npos) return "";
+    std::string label(text.substr(0, end + 1));
+    if (end + 1 < text.size() && text[end + 1] != ' ') label += "…";
+    return label;
 }
 
 void SimWatch::AddResultLine(std::string_view text) {
     ++produced_;
-    const std::string_view label = ResultLabel(text);
-    if (!label.empty()) ++resultLines_[std::string(label)];
+    std::string label = ResultLabel(text);
+    if (!label.empty()) ++resultLines_[std::move(label)];
     if (!events_) return;
     line_ = "{\"result\":";
     AppendJsonString(line_, text);
