@@ -76,20 +76,21 @@ void SimWatch::ShowMessage(std::string_view text) {
     Fail("message: " + std::string(text));
 }
 
-// A result line without its amount or points: the label it was made from, marked with "…"
-// when a long amount has cut it short (no blank left before the number).
-static std::string ResultLabel(std::string_view text) {
-    const size_t end = text.find_last_not_of("0123456789.,- ");
-    if (end == std::string_view::npos) return "";
-    std::string label(text.substr(0, end + 1));
-    if (end + 1 < text.size() && text[end + 1] != ' ') label += "…";
-    return label;
-}
-
 void SimWatch::AddResultLine(std::string_view text) {
     ++produced_;
-    std::string label = ResultLabel(text);
-    if (!label.empty()) ++resultLines_[std::move(label)];
+    // Counted by the label the line was made from, without its amount or points. A long
+    // amount may cut the label short (no blank is left before the number): such a line counts
+    // with the label seen before that it begins.
+    const size_t end = text.find_last_not_of("0123456789.,- ");
+    if (end != std::string_view::npos) {
+        std::string label(text.substr(0, end + 1));
+        if (end + 1 < text.size() && text[end + 1] != ' ') {
+            const auto whole = resultLines_.lower_bound(label);
+            if (whole != resultLines_.end() && whole->first.compare(0, label.size(), label) == 0)
+                label = whole->first;
+        }
+        ++resultLines_[label];
+    }
     if (!events_) return;
     line_ = "{\"result\":";
     AppendJsonString(line_, text);
