@@ -30,6 +30,7 @@
 #include "ui/about_box.h"
 #include "ui/card_image.h"
 #include "ui/card_picture.h"
+#include "ui/human_dialogs.h"
 #include "ui/local_path.h"
 #include "ui/settings_dialogs.h"
 #include "ui/vyhodnoceni.h"
@@ -111,12 +112,16 @@ TMain::TMain(Setup setup)
     const std::optional<uint64_t> seed = SeedFromText(std::getenv("KVELTA_SEED"));
     random_ = std::make_unique<SeededRandom>(
         seed ? *seed : uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
+    // The human's dialogs, created once and reused for every question.
+    humanDialogs_ = std::make_unique<HumanDialogs>(this, [this](const Card& c) {
+        return CardPixmap(c.suit, c.rank, QSize(65, 105), devicePixelRatioF());
+    });
     // The game, with the human in seat 1 and computer players in seats 2 and 3.
     ports_ =
         GamePorts{this, sound_.get(), nullptr, &statistics_, &settings_, random_.get(), nullptr};
     game_ = std::make_unique<THra>(ports_, [this](THra& g, int no) -> std::unique_ptr<THrac> {
         if (no != 1) return std::make_unique<TRobot>(g, no);
-        auto human = std::make_unique<TPlayer>(g, no);
+        auto human = std::make_unique<TPlayer>(g, no, HumanPorts{this, humanDialogs_.get()});
         player_ = human.get();
         return human;
     });
@@ -233,6 +238,12 @@ void TMain::BuildTable() {
         connect(radio, &QRadioButton::toggled, this, [this, radio](bool on) {
             if (on) RadioClicked(radio);
         });
+    // The human choosing "Hra" while laying the talon starts the talon choice again (and the
+    // seven and hundred boxes afresh), also when it was checked already. Only a click does:
+    // the game checking it itself has laid the cards out already.
+    connect(RadioButton5, &QRadioButton::clicked, this, [this] {
+        if (player_) GameCall([this] { player_->RelayForDiscard(); });
+    });
 
     GroupBox2 = new QGroupBox(QStringLiteral(" Finance "), Panel1);
     GroupBox2->resize(249, 121);
@@ -275,10 +286,14 @@ void TMain::BuildTable() {
     TrumpButton = new QPushButton(QStringLiteral("Trumf"), Panel1);
     TalonButton = new QPushButton(QStringLiteral("Talon"), Panel1);
     for (QPushButton* button : {TrumpButton, TalonButton}) {
-        button->setGeometry((641 - 187) / 2, 441 / 2, 100, 30);
+        button->setGeometry((641 - 187) / 2, 441 / 2, kHumanButtonWidth, kHumanButtonHeight);
         button->setEnabled(false);
         button->hide();
     }
+    connect(TrumpButton, &QPushButton::clicked, this,
+            [this] { GameCall([this] { player_->TrumpButtonClick(); }); });
+    connect(TalonButton, &QPushButton::clicked, this,
+            [this] { GameCall([this] { player_->TalonButtonClick(); }); });
 
     Timer1.setSingleShot(true);
     Timer1.setInterval(2000);
@@ -353,12 +368,7 @@ void TMain::Timer1Timer() {
 
 void TMain::CardPictureClicked(int picture) {
     // Only the human's own cards answer a click; the others' lie face down.
-    const THrac& human = *game_->Seat(1);
-    for (int slot = 1; slot <= 12; ++slot) {
-        if (human.hand[slot].picture != picture) continue;
-        GameCall([this, slot] { player_->CardClick(slot); });
-        return;
-    }
+    GameCall([this, picture] { player_->PictureClick(picture); });
 }
 
 // --- resizing ---
@@ -416,11 +426,25 @@ void TMain::sedmaFalse() {
 }
 
 void TMain::RadioClicked(QRadioButton* button) {
-    // "Hra" hands over to the human's talon choice once the human's seat takes it.
     if (button == RadioButton5)
         sedmaTrue();
     else
         sedmaFalse();
+}
+
+void TMain::MoveButton(HumanButton b, int left, int top) {
+    (b == HumanButton::Trump ? TrumpButton : TalonButton)->move(left, top);
+}
+void TMain::ShowButton(HumanButton b, bool visible) {
+    QPushButton* button = b == HumanButton::Trump ? TrumpButton : TalonButton;
+    button->setVisible(visible);
+    if (visible) button->raise();  // above the cards dealt since it was made
+}
+void TMain::EnableButton(HumanButton b, bool enabled) {
+    (b == HumanButton::Trump ? TrumpButton : TalonButton)->setEnabled(enabled);
+}
+int TMain::CheckedContract() const {
+    return RadioButton3->isChecked() ? Betl : RadioButton1->isChecked() ? Durch : Barva;
 }
 
 void TMain::HraDisableAll() {

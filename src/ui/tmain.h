@@ -19,6 +19,7 @@
 #include "game/thra.h"
 #include "records/game_settings.h"
 #include "records/statistics.h"
+#include "table/human_controls.h"
 #include "ui/idle_driver.h"
 
 class QAction;
@@ -29,6 +30,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class HumanDialogs;
 class SettingsDialogs;
 class TCardImage;
 class TPlayer;
@@ -38,7 +40,7 @@ class Tvyhodnoceni;
 // KVELTA_SEED as a seed for the shuffle: a whole decimal number, nothing else.
 std::optional<uint64_t> SeedFromText(const char* text);
 
-class TMain : public QMainWindow, public ITableView, public ISettingsWindow {
+class TMain : public QMainWindow, public ITableView, public ISettingsWindow, public IHumanControls {
     Q_OBJECT
 public:
     struct Setup {
@@ -58,6 +60,7 @@ public:
 
     THra& game() { return *game_; }
     TPlayer& player() { return *player_; }
+    HumanDialogs& dialogs() { return *humanDialogs_; }
     IdleDriver& idleDriver() { return *idle_; }
     GameSettings& settings() { return settings_; }
     TWavSound& sound() { return *sound_; }
@@ -101,6 +104,12 @@ public:
     bool KeepsLog() const override { return true; }
     void ShowFinance(double m1, double m2, double m3) override;
     void ShowMessage(std::string_view text) override;
+
+    // --- IHumanControls: "Trumf", "Talon" and the contract radio buttons ---
+    void MoveButton(HumanButton b, int left, int top) override;
+    void ShowButton(HumanButton b, bool visible) override;
+    void EnableButton(HumanButton b, bool enabled) override;
+    int CheckedContract() const override;
 
     // --- ISettingsWindow ---
     void SetWindowBounds(const WindowBounds& bounds) override;
@@ -161,6 +170,7 @@ private:
     StatisticsFile statistics_;
     std::unique_ptr<IRandom> random_;
     GamePorts ports_;
+    std::unique_ptr<HumanDialogs> humanDialogs_;
     std::unique_ptr<THra> game_;
     TPlayer* player_ = nullptr;
     std::unique_ptr<IdleDriver> idle_;

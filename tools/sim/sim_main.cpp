@@ -3,7 +3,9 @@
 // checked as it goes.
 //
 //   kvelta-sim [--rules FILE] [--deals N] [--seed S] [--pack C1,...,C32] [--full|--split]
-//              [--packs FILE] [--stats FILE] [--events]
+//              [--packs FILE] [--stats FILE] [--events] [--human random|replay FILE]
+//
+// With --human, seat 1 is the human's own seat, clicked through by a script (sim_human.h).
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -27,6 +29,7 @@
 #include "records/ini_file.h"
 #include "records/statistics.h"
 #include "robot/trobot.h"
+#include "sim_human.h"
 #include "sim_watch.h"
 
 namespace {
@@ -46,6 +49,8 @@ struct Options {
     std::string packsFile;
     std::string statsFile;
     bool events = false;
+    std::string human;       // "", "random" or "replay"
+    std::string replayFile;  // the --events output a replay takes the human's decisions from
 };
 
 // Enough for any deliberate run; a count beyond it is a typing error, not hours of waiting.
@@ -56,7 +61,7 @@ constexpr uint64_t kMaxDeals = 1'000'000'000;
                  "kvelta-sim: %s\n"
                  "usage: kvelta-sim [--rules FILE] [--deals N] [--seed S] "
                  "[--pack C1,...,C32] [--full|--split] [--packs FILE] [--stats FILE] "
-                 "[--events]\n"
+                 "[--events] [--human random|replay FILE]\n"
                  "  N from 0 to %llu, S from 0 to 18446744073709551615\n",
                  problem.c_str(), (unsigned long long)kMaxDeals);
     std::exit(2);
@@ -143,6 +148,13 @@ Options ParseOptions(int argc, char** argv) {
             o.statsFile = value();
         } else if (arg == "--events") {
             o.events = true;
+        } else if (arg == "--human") {
+            o.human = value();
+            if (o.human == "replay") {
+                o.replayFile = value();
+            } else if (o.human != "random") {
+                Usage("--human takes random, or replay and a file");
+            }
         } else {
             Usage("unknown argument " + arg);
         }
@@ -152,6 +164,7 @@ Options ParseOptions(int argc, char** argv) {
     if (!o.rulesFile.empty()) CheckPlainFile("--rules", o.rulesFile, false);
     if (!o.packsFile.empty()) CheckPlainFile("--packs", o.packsFile, false);
     if (!o.statsFile.empty()) CheckPlainFile("--stats", o.statsFile, true);
+    if (!o.replayFile.empty()) CheckPlainFile("--human replay", o.replayFile, false);
     return o;
 }
 
@@ -208,7 +221,16 @@ int main(int argc, char** argv) {
                  : uint64_t(std::chrono::system_clock::now().time_since_epoch().count());
     SeededRandom random(seed);
     GameSettings settings;
-    SimWatch watch(opt.events, stdout);
+    SimTable watch(opt.events, stdout);
+    std::unique_ptr<SimHuman> human;
+    if (opt.human == "random") {
+        human = std::make_unique<SimHuman>(watch, HumanStreamSeed(seed));
+    } else if (opt.human == "replay") {
+        std::vector<HumanDecision> decisions;
+        std::string error;
+        if (!ReadHumanDecisions(opt.replayFile, decisions, error)) Usage("--human replay " + error);
+        human = std::make_unique<SimHuman>(watch, std::move(decisions));
+    }
     StatisticsFile stats([](const std::string& message) {
         std::fprintf(stderr, "kvelta-sim: statistics: %s\n", message.c_str());
     });
@@ -219,12 +241,18 @@ int main(int argc, char** argv) {
     ports.view = &watch;
     ports.result = &watch;
     ports.observer = &watch;
+    ports.sound = &watch;
     ports.rules = &settings;
     ports.random = &random;
     ports.records = opt.statsFile.empty() ? static_cast<IPlayingRecords*>(&noRecords) : &stats;
-    THra game(ports, [](THra& g, int no) { return std::make_unique<TRobot>(g, no); });
+    THra game(ports, [&](THra& g, int no) -> std::unique_ptr<THrac> {
+        if (no == 1 && human)
+            return std::make_unique<TPlayer>(g, no, HumanPorts{&watch.controls(), human.get()});
+        return std::make_unique<TRobot>(g, no);
+    });
     LoadRules(opt.rulesFile, settings, game);
     watch.Attach(game);
+    if (human) human->Attach(game, static_cast<TPlayer&>(*game.Seat(1)));
 
     long long played = 0, kinds[3] = {0, 0, 0};
     const auto start = std::chrono::steady_clock::now();
@@ -237,7 +265,16 @@ int main(int argc, char** argv) {
         game.NewGame();
         bool done;
         int steps = 0;
-        while (!(game.state == Waiting && game.tricksPlayed == 10)) {
+        while (!(game.state == Waiting && game.tricksPlayed == 10) && !watch.failed()) {
+            // The human's turn: his clicks (and dialogs) move the deal on, or it is stuck.
+            if (human && game.state == Waiting) {
+                if (!human->Act()) break;
+                if (++steps > 200) {
+                    watch.Fail("the deal does not end");
+                    break;
+                }
+                continue;
+            }
             if (game.state != Playing && game.state != TrickComplete) {
                 watch.Fail("the deal is stuck in state " + std::to_string(int(game.state)));
                 break;
@@ -251,6 +288,7 @@ int main(int argc, char** argv) {
         }
         if (watch.failed()) break;
         watch.DealEnded();
+        if (human) human->DealEnded();
         ++played;
         ++kinds[game.contractKind];
     }
@@ -261,6 +299,11 @@ int main(int argc, char** argv) {
     if (watch.failed()) {
         std::fprintf(stderr, "kvelta-sim: FAILED: %s\npack: %s\n", watch.failure().c_str(),
                      watch.failedPack().c_str());
+        if (human) {
+            std::fprintf(stderr, "the human's decisions in this deal:\n");
+            for (const std::string& e : watch.humanEvents())
+                std::fprintf(stderr, "%s\n", e.c_str());
+        }
         return 1;
     }
     if (!opt.events) {
@@ -270,9 +313,16 @@ int main(int argc, char** argv) {
         for (int n = 1; n <= 3; ++n)
             std::printf("money %d %-10s %.2f\n", n, game.Seat(n)->name.c_str(),
                         game.Seat(n)->money);
+        if (human)
+            std::printf("human: %lld decisions, %lld refused clicks\n", human->decisions(),
+                        human->refusedClicks());
+        watch.PrintSummary(stdout);
         std::printf("wall time: %.3f s, %.0f deals per second\n", seconds,
                     seconds > 0 ? played / seconds : 0.0);
         std::printf("all checks passed\n");
     }
+    if (human && human->unusedDecisions() > 0)
+        std::fprintf(stderr, "kvelta-sim: the replay left %zu decisions of the file unused\n",
+                     human->unusedDecisions());
     return 0;
 }

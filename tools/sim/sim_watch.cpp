@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "game/trick_rules.h"
+#include "records/text_format.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ void SimWatch::Emit(const std::string& line) {
 }
 
 void SimWatch::LogLine(std::string_view text) {
+    ++produced_;
     if (!events_) return;
     line_ = "{\"log\":";
     AppendJsonString(line_, text);
@@ -75,6 +77,20 @@ void SimWatch::ShowMessage(std::string_view text) {
 }
 
 void SimWatch::AddResultLine(std::string_view text) {
+    ++produced_;
+    // Counted by the label the line was made from, without its amount or points. A long
+    // amount may cut the label short (no blank is left before the number): such a line counts
+    // with the label seen before that it begins.
+    const size_t end = text.find_last_not_of("0123456789.,- ");
+    if (end != std::string_view::npos) {
+        std::string label(text.substr(0, end + 1));
+        if (end + 1 < text.size() && text[end + 1] != ' ') {
+            const auto whole = resultLines_.lower_bound(label);
+            if (whole != resultLines_.end() && whole->first.compare(0, label.size(), label) == 0)
+                label = whole->first;
+        }
+        ++resultLines_[label];
+    }
     if (!events_) return;
     line_ = "{\"result\":";
     AppendJsonString(line_, text);
@@ -97,8 +113,24 @@ void SimWatch::Fail(const std::string& what) {
     failedPack_ = (game_->fullDeal ? "full " : "split ") + PackText();
 }
 
+void SimWatch::SayCall(int seatNo, std::string_view callWord) {
+    ++produced_;
+    auto& [all, seatOne] = calls_[std::string(callWord)];
+    ++all;
+    if (seatNo == 1) ++seatOne;
+}
+
+void SimWatch::Human(std::string_view fields) {
+    std::string line = "{\"human\":{";
+    line += fields;
+    line += "}}";
+    if (events_) Emit(line);
+    humanEvents_.push_back(std::move(line));
+}
+
 void SimWatch::Dealt() {
     tricksThisDeal_ = 0;
+    humanEvents_.clear();
     if (!DistinctCards(&game_->cards.pack[1], 32))
         Fail("the dealt cards are not 32 distinct cards");
     if (!events_) return;
@@ -133,6 +165,8 @@ void SimWatch::CardPlaying(const THrac& seat, const TKarta& card) {
     if (!IsLegalPlay(g, seat, card.triple()))
         Fail("seat " + std::to_string(seat.seatNo) + " played " + CardCode(card.triple()) +
              " against the rules (trick " + std::to_string(g.tricksPlayed + 1) + ")");
+    // The human's card is his decision: written before anything the play writes.
+    if (seat.IsHuman()) Human("\"play\":\"" + CardCode(card.triple()) + "\"");
 }
 
 void SimWatch::TrickEvaluated(const THrac& leader, const Card (&cards)[3], const THrac& winner) {
@@ -152,6 +186,7 @@ void SimWatch::Settled() {
     const THra& g = *game_;
     if (tricksThisDeal_ == 0) ++unplayed_;
     if (g.flekCount > kMaxFlek) Fail("flekCount above 10");
+    if (g.flekCount > highestFlek_) highestFlek_ = g.flekCount;
     const double sum = MoneySum(g);
     // Each addition to a balance may round by half a unit in the last place of the result;
     // a settlement makes a few such additions. Beyond what that can explain, money was lost.
@@ -175,4 +210,15 @@ void SimWatch::DealEnded() {
     if (p.pileCount != 32 || !DistinctCards(&p.pile[1], 32))
         Fail("the collected pile does not hold the 32 cards (" + std::to_string(p.pileCount) +
              " collected)");
+}
+
+void SimWatch::PrintSummary(std::FILE* out) const {
+    std::fprintf(out, "result lines:\n");
+    for (const auto& [label, n] : resultLines_)
+        std::fprintf(out, "  %s %lld\n", PadRight(label, 36).c_str(), n);
+    std::fprintf(out, "calls (all seats, seat 1):\n");
+    for (const auto& [word, n] : calls_)
+        std::fprintf(out, "  %s %lld %lld\n", PadRight(word, 36).c_str(), n.first, n.second);
+    std::fprintf(out, "highest doubling: %d %s\n", highestFlek_,
+                 std::string(FlekName(highestFlek_)).c_str());
 }

@@ -3,13 +3,19 @@
 #pragma once
 
 #include <cstdio>
+#include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "game/thra.h"
 
-// Collects game-log and result lines (only when events are written) and checks the deal.
-class SimWatch : public NullTableView, public NullResultView, public IGameObserver {
+// Collects game-log lines (only when events are written), counts result lines and calls, and
+// checks the deal.
+class SimWatch : public NullTableView,
+                 public NullResultView,
+                 public IGameObserver,
+                 public ISoundPlayer {
 public:
     SimWatch(bool events, std::FILE* out) : events_(events), out_(out) {}
     void Attach(THra& game);
@@ -20,7 +26,10 @@ public:
     void ShowMessage(std::string_view text) override;
     // IResultView
     void AddResultLine(std::string_view text) override;
-    bool KeepsLines() const override { return events_; }
+    bool KeepsLines() const override { return true; }  // counted for the summary
+    // ISoundPlayer: every call of a player is said, so the calls are counted here.
+    void PlaySound(std::string_view, bool) override {}
+    void SayCall(int seatNo, std::string_view callWord) override;
     // IGameObserver
     void Dealt() override;
     void TalonLaid(const THrac& seat) override;
@@ -31,6 +40,16 @@ public:
     // After a deal has ended: the pile must hold the 32 cards once each.
     void DealEnded();
     void Fail(const std::string& what);
+    // A decision of the human seat, as the fields of a "human" event; kept with the deal's
+    // other decisions for a failure report, and written when events are.
+    void Human(std::string_view fields);
+    // The human's decisions of the current deal, as "human" events.
+    const std::vector<std::string>& humanEvents() const { return humanEvents_; }
+    // How often each result line (by its label) and each call (by its word, of any seat and of
+    // seat 1) was produced, and the highest doubling level reached.
+    void PrintSummary(std::FILE* out) const;
+    // Calls and result lines produced so far; a refused click must add none.
+    long long producedCount() const { return produced_; }
 
     // Suit games that ended undoubled, without a trick played.
     long long unplayedGames() const { return unplayed_; }
@@ -54,6 +73,11 @@ private:
     std::string failure_;
     std::string failedPack_;
     std::string line_;  // reused buffer for one event
+    std::vector<std::string> humanEvents_;
+    std::map<std::string, long long> resultLines_;
+    std::map<std::string, std::pair<long long, long long>> calls_;  // all seats, seat 1
+    long long produced_ = 0;
+    int highestFlek_ = 0;
 };
 
 // JSON string literal of a UTF-8 text.
