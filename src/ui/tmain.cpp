@@ -98,17 +98,16 @@ TMain::TMain(Setup setup)
     BuildTable();
     BuildMenu();
 
-    // 1. The sound player.
+    // The order matters: the settings load last, into a game and controls that exist.
     sound_ = std::make_unique<TWavSound>(setup_.audioOutput ? *setup_.audioOutput
                                                             : TWavSound::HasAudioOutput());
-    // 3. The contract group off.
     HraDisableAll();
-    // 4. The default card back; a table without one still plays.
+    // The default card back; a table without one still plays.
     std::string error;
     if (!LoadCardBack(std::string(kDefaultCardBack), error)) Report(Q(error));
-    // 5. The table 641 x 441 until the settings restore the saved bounds.
+    // The table 641 x 441 until the settings restore the saved bounds.
     resize(641, 441 + menuBar()->sizeHint().height());
-    // 7. The shuffle's seed: the clock, or KVELTA_SEED to replay a run.
+    // The shuffle's seed: the clock, or KVELTA_SEED to replay a run.
     const std::optional<uint64_t> seed = SeedFromText(std::getenv("KVELTA_SEED"));
     random_ = std::make_unique<SeededRandom>(
         seed ? *seed : uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
@@ -116,7 +115,7 @@ TMain::TMain(Setup setup)
     dialogs_ = std::make_unique<HumanDialogs>(this, [this](const Card& c) {
         return CardPixmap(c.suit, c.rank, QSize(65, 105), devicePixelRatioF());
     });
-    // 8. The game, with the human in seat 1 and computer players in seats 2 and 3.
+    // The game, with the human in seat 1 and computer players in seats 2 and 3.
     ports_ =
         GamePorts{this, sound_.get(), nullptr, &statistics_, &settings_, random_.get(), nullptr};
     game_ = std::make_unique<THra>(ports_, [this](THra& g, int no) -> std::unique_ptr<THrac> {
@@ -126,7 +125,6 @@ TMain::TMain(Setup setup)
         return human;
     });
     for (int no = 1; no <= 3; ++no) ShowSeatName(no, game_->Seat(no)->name);
-    // 2. No deal asked for yet.
     game_->newGameRequested = false;
     idle_ = std::make_unique<IdleDriver>(
         [this] {
@@ -139,9 +137,8 @@ TMain::TMain(Setup setup)
                    (g.state == TrickComplete && !Timer1.isActive());
         },
         this);
-    // 9. The money as the seats start.
     game_->ShowFinance();
-    // 10. The settings; 11. the statistics file, only when the settings loaded completely.
+    // Statistics are recorded only in a run whose settings loaded completely.
     error.clear();
     if (!LoadSettings(setup_.settingsFile.toStdString(), settings_, *game_, *this, TodayDayNumber(),
                       error)) {
@@ -314,7 +311,7 @@ void TMain::BuildMenu() {
 
     connect(Menu_NovaHra, &QAction::triggered, this, &TMain::Menu_NovaHraClick);
     connect(Mebu_quit, &QAction::triggered, this, &TMain::Mebu_quitClick);
-    // 6. "Poslední hra"; "Hodnocení hráčů" and the settings dialogs come with the ratings.
+    // "Hodnocení hráčů" and the settings items belong to their dialogs.
     connect(Menu_LastGame, &QAction::triggered, this, &TMain::Menu_LastGameClick);
     connect(Menu_About, &QAction::triggered, this, &TMain::Menu_AboutClick);
 }
@@ -381,6 +378,9 @@ void TMain::myResize() {
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
+    // The game stops where it stands: no trick is collected while the closing sound plays.
+    IdleDriver::Hold hold(*idle_);
+    Timer1.stop();
     sound_->PlaySound("wavs\\konec.wav", false);
     if (settings_.loaded) {
         std::string error;

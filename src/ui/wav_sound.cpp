@@ -1,8 +1,8 @@
 #include "ui/wav_sound.h"
 
+#include <QAudioDevice>
 #include <QEventLoop>
 #include <QFile>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QTimer>

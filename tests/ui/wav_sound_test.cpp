@@ -2,8 +2,8 @@
 // nor hang on a file that is missing or broken.
 #include "ui/wav_sound.h"
 
+#include <QDataStream>
 #include <QElapsedTimer>
-#include <QtEndian>
 #include <QtTest>
 
 #include "ui_fixture.h"
@@ -14,22 +14,15 @@ namespace {
 // the header, as tools that write to a pipe leave it.
 QByteArray Wav(int ms, quint32 claimed = 0) {
     const quint32 bytes = quint32(ms) * 16;
-    QByteArray w("RIFF....WAVEfmt ");
-    auto le32 = [&w](quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        w.append(b, 4);
-    };
-    auto le16 = [&w](quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        w.append(b, 2);
-    };
-    le32(16), le16(1), le16(1), le32(8000), le32(16000), le16(2), le16(16);
-    w.append("data");
-    le32(claimed ? claimed : bytes);
-    w.append(QByteArray(int(bytes), '\0'));
-    return w;
+    QByteArray w;
+    QDataStream out(&w, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF....WAVEfmt ", 16);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2)
+        << quint16(16);
+    out.writeRawData("data", 4);
+    out << (claimed ? claimed : bytes);
+    return w + QByteArray(int(bytes), '\0');
 }
 
 }  // namespace
