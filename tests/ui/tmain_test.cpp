@@ -152,7 +152,7 @@ private slots:
         TestWindow w(kPlayEveryGame);
         HumanStandIn human(w, false);
         w.main->Menu_NovaHraClick();
-        QVERIFY(RunUntil([&] { return human.results() == 1; }, 20000));
+        QVERIFY(RunUntil([&] { return human.results == 1; }, 20000));
         RunLoop(100);
         QCOMPARE(w.game().gamesPlayed, 1);
         QCOMPARE(w.game().state, uint8_t(Waiting));
@@ -166,7 +166,7 @@ private slots:
         TestWindow w;
         HumanStandIn human(w, true);
         w.main->Menu_NovaHraClick();
-        QVERIFY(RunUntil([&] { return human.results() == 2; }, 40000));
+        QVERIFY(RunUntil([&] { return human.results == 2; }, 40000));
         QVERIFY(w.game().gamesPlayed >= 2);
     }
 };

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -64,70 +63,44 @@ inline bool RunUntil(const std::function<bool()>& done, int ms = 5000) {
     return done();
 }
 
-// Answers every modal dialog of the game as it opens, the way the human would: the decision
-// dialogs with "Dobré", "OK" and "Mlčím" unless a test scripts other answers, and the result
-// view with "Zrušit" unless a test asks for the next deal. It wakes only when one of them is
-// shown, so a window waiting for the human stays idle.
+// Answers the human's decision dialogs as they are shown: "Dobré", "OK" and "Mlčím", or the
+// scripted answers first, or a toss for every answer. Woken only by a dialog, it leaves a
+// window that waits for the human idle.
 class DialogAnswerer : public QObject {
 public:
-    DialogAnswerer(TMain& main, QDialog& result) : main_(main), result_(result) {
-        HumanDialogs& d = main.dialogs();
-        for (QDialog* dialog :
-             {static_cast<QDialog*>(d.goodBad), static_cast<QDialog*>(d.whatTalon),
-              static_cast<QDialog*>(d.dasFlek), &result})
+    explicit DialogAnswerer(HumanDialogs& d) : d_(d) {
+        for (QObject* dialog : std::initializer_list<QObject*>{d.goodBad, d.whatTalon, d.dasFlek})
             dialog->installEventFilter(this);
     }
-    bool deal = false;          // the result view answered with "Rozdat"
-    std::deque<bool> goodBad;   // answers in turn ("Špatné" for false), then "Dobré"
-    std::deque<bool> flekGame;  // answers in turn (the game button for true), then "Mlčím"
-    // When set, it answers every question by a toss instead, and ticks each box it may.
+    std::deque<bool> goodBad, flekGame;  // false: "Špatné"; true: the game button
     std::function<bool()> toss;
-    int results = 0, goodBadAsked = 0, talonsShown = 0, fleksAsked = 0;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* dialog, QEvent* event) override {
         if (event->type() == QEvent::Show)
-            QTimer::singleShot(0, this, [this, watched] { Answer(watched); });
+            QTimer::singleShot(0, this, [this, dialog] { Answer(dialog); });
         return false;
     }
 
 private:
-    template <class T>
-    static T Next(std::deque<T>& answers, T otherwise) {
+    bool Next(std::deque<bool>& answers, bool otherwise) {
+        if (toss) return toss();
         if (answers.empty()) return otherwise;
-        const T a = answers.front();
+        const bool a = answers.front();
         answers.pop_front();
         return a;
     }
     void Answer(QObject* dialog) {
-        HumanDialogs& d = main_.dialogs();
-        if (dialog == d.goodBad) {
-            ++goodBadAsked;
-            const bool good =
-                (toss ? toss() : Next(goodBad, true)) || !d.goodBad->CancelBtn->isEnabled();
-            QTest::mouseClick(good ? d.goodBad->OKBtn : d.goodBad->CancelBtn, Qt::LeftButton);
-        } else if (dialog == d.whatTalon) {
-            ++talonsShown;
-            QTest::mouseClick(d.whatTalon->OKBtn, Qt::LeftButton);
-        } else if (dialog == d.dasFlek) {
-            ++fleksAsked;
-            if (toss) {
-                for (QCheckBox* box : {d.dasFlek->CheckBox1, d.dasFlek->CheckBox2,
-                                       d.dasFlek->CheckBox3, d.dasFlek->CheckBox4})
-                    if (toss()) QTest::mouseClick(box, Qt::LeftButton);
-            }
-            const bool flek = toss ? toss() : Next(flekGame, false);
-            QTest::mouseClick(flek ? d.dasFlek->OKBtn : d.dasFlek->CancelBtn, Qt::LeftButton);
-        } else if (dialog == &result_) {
-            ++results;
-            if (deal)
-                result_.accept();
-            else
-                result_.reject();
-        }
+        QPushButton* button = d_.whatTalon->OKBtn;
+        if (dialog == d_.goodBad)
+            button = Next(goodBad, true) ? d_.goodBad->OKBtn : d_.goodBad->CancelBtn;
+        if (dialog == d_.dasFlek)
+            button = Next(flekGame, false) ? d_.dasFlek->OKBtn : d_.dasFlek->CancelBtn;
+        // A disabled "Špatné" takes no click: the human then presses "Dobré".
+        if (!button->isEnabled()) button = d_.goodBad->OKBtn;
+        QTest::mouseClick(button, Qt::LeftButton);
     }
-    TMain& main_;
-    QDialog& result_;
+    HumanDialogs& d_;
 };
 
 // A main window in a private folder with the given settings file, a fixed seed, no sound
@@ -154,7 +127,7 @@ struct TestWindow {
         tricks = std::make_unique<TViewStychu>(main.get());
         result = std::make_unique<Tvyhodnoceni>(*tricks, main.get());
         main->SetResultView(result.get());
-        answerer = std::make_unique<DialogAnswerer>(*main, *result);
+        answerer = std::make_unique<DialogAnswerer>(main->dialogs());
     }
     ~TestWindow() {
         answerer.reset();
@@ -166,50 +139,49 @@ struct TestWindow {
     bool HumanAsked() { return game().state == Waiting && game().humanMayPlay; }
 };
 
-// Plays the human's part at the table from a timer, with clicks on the card pictures and the
-// buttons: names trumps with the card in `trumpSlot`, lays the first two cards the talon rule
-// takes with the contract `contract` chosen, and plays the first card the rules take. The
-// dialogs are the DialogAnswerer's; `deal` is its answer to the result view.
+// Plays the human's part from a timer, as clicks on what he sees: the card in `trumpSlot` and
+// "Trumf" as forehand; the `contract` and the first two cards the talon rule takes, then
+// "Talon"; the first card the rules take; and the result view answered with "Rozdat" or
+// "Zrušit".
 class HumanStandIn : public QObject {
 public:
-    HumanStandIn(TestWindow& w, bool deal) : w_(w) {
-        w.main->show();  // a human clicks what he sees
-        w.answerer->deal = deal;
+    HumanStandIn(TestWindow& w, bool deal) : w_(w), deal_(deal) {
+        w.main->show();
         connect(&timer_, &QTimer::timeout, this, &HumanStandIn::Tick);
         timer_.start(5);
     }
+    int results = 0;
     int trumpSlot = 1;
-    int contract = Barva;  // chosen while laying the talon (when the radio button allows)
-    int results() const { return w_.answerer->results; }
-
-    void ClickCard(int slot) {
-        const TKarta& k = w_.main->player().hand[slot];
-        if (TCardImage* picture = w_.main->cardPicture(k.picture))
-            QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(5, 50));
-    }
+    int contract = Barva;
 
 private:
     void Tick() {
-        if (QApplication::activeModalWidget()) return;
-        TMain& m = *w_.main;
-        const TPlayer& p = m.player();
-        if (m.TrumpButton->isVisible()) {
-            if (!m.TrumpButton->isEnabled()) ClickCard(trumpSlot);
-            QTest::mouseClick(m.TrumpButton, Qt::LeftButton);
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (modal == w_.result.get()) {
+                ++results;
+                (deal_ ? w_.result->OKBtn : w_.result->CancelBtn)->click();
+            }
             return;
         }
-        if (m.TalonButton->isVisible()) {
+        TMain& m = *w_.main;
+        if (m.TrumpButton->isVisible()) {
+            ClickCard(trumpSlot);
+            QTest::mouseClick(m.TrumpButton, Qt::LeftButton);
+        } else if (m.TalonButton->isVisible()) {
             QRadioButton* radio[3] = {m.RadioButton5, m.RadioButton3, m.RadioButton1};
-            if (radio[contract]->isEnabled() && !radio[contract]->isChecked())
-                QTest::mouseClick(radio[contract], Qt::LeftButton, {}, QPoint(5, 8));
+            if (!radio[contract]->isChecked()) QTest::mouseClick(radio[contract], Qt::LeftButton);
             for (int slot = 1; slot <= 12 && !m.TalonButton->isEnabled(); ++slot)
-                if (p.hand[slot].state == discardCandidate) ClickCard(slot);
+                if (m.player().hand[slot].state == discardCandidate) ClickCard(slot);
             QTest::mouseClick(m.TalonButton, Qt::LeftButton);
-            return;
         }
         for (int slot = 1; slot <= 10 && w_.HumanAsked(); ++slot)
-            if (p.hand[slot].state == inHand) ClickCard(slot);
+            if (m.player().hand[slot].state == inHand) ClickCard(slot);
+    }
+    void ClickCard(int slot) {
+        if (TCardImage* card = w_.main->cardPicture(w_.main->player().hand[slot].picture))
+            QTest::mouseClick(card, Qt::LeftButton, {}, QPoint(5, 50));
     }
     TestWindow& w_;
+    bool deal_;
     QTimer timer_;
 };
