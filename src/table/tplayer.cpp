@@ -112,7 +112,7 @@ void TPlayer::PickTrump(int slot) {
     const int row = game->view().TableHeight() - 121;
     for (int i = 1; i <= 12; ++i) {
         TKarta& k = hand[i];
-        if (k.rank == 0 || (k.top == row && i != slot)) continue;
+        if (k.rank == 0) continue;
         k.top = i == slot ? row - kRaise : row;
         if (k.picture) game->view().MoveCardPicture(k.picture, k.left, k.top);
     }

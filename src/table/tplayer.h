@@ -46,14 +46,11 @@ public:
     // The contract radio button "Hra" was chosen: the talon choice starts again.
     void RelayForDiscard();
 
-    // --- what the dialogs are given, for the rules they carry ---
-    GoodBadQuestion GoodBadFor() const;
+    // The doubling boxes the human may tick for this offer.
     FlekBoxes FlekBoxesFor(uint8_t offer) const;
 
-    // Where "Talon" was last put to work; unset before its first use.
-    std::optional<std::pair<int, int>> talonButtonPlace() const { return talonPlace_; }
-
 private:
+    GoodBadQuestion GoodBadFor() const;
     void PickTrump(int slot);
     void SelectForTalon(int slot);
     void Deselect(int slot);
@@ -69,5 +66,5 @@ private:
     IHumanControls* controls_;
     IDecisionDialogs* dialogs_;
     int picked_ = 0;  // the slot picked as the trump card, 0 while none
-    std::optional<std::pair<int, int>> talonPlace_;
+    std::optional<std::pair<int, int>> talonPlace_;  // where "Talon" was last put to work
 };

@@ -1,30 +1,25 @@
 // The human's side of the table as fakes: decision dialogs answered from a script, and a table
-// view that also keeps the "Trumf" and "Talon" buttons and the contract radio buttons the way
-// the window does, so a test can click its way through a deal as the human.
+// view that also keeps the "Trumf" and "Talon" buttons and the contract radio buttons as the
+// window does, so that a test can click its way through a deal as the human.
 #pragma once
 
 #include <deque>
 #include <memory>
 #include <utility>
-#include <vector>
 
-#include "robot/trobot.h"
 #include "support/fakes.h"
-#include "table/decision_dialogs.h"
-#include "table/human_controls.h"
 #include "table/tplayer.h"
 
 struct ScriptedDialogs : IDecisionDialogs {
     std::deque<bool> goodBad;      // answers in turn; "Dobré" once they run out
     std::deque<FlekAnswer> fleks;  // answers in turn; "Mlčím" with nothing ticked after that
-    std::vector<GoodBadQuestion> goodBadAsked;
-    std::vector<FlekQuestion> flekAsked;
-    std::vector<std::pair<Card, Card>> talonsShown;
+    GoodBadQuestion goodBadAsked;  // the last questions asked and talon shown
+    FlekQuestion flekAsked;
+    int fleksAsked = 0;
+    std::pair<Card, Card> talonShown;
 
     bool AskGoodBad(const GoodBadQuestion& q) override;
-    void ShowTalon(const Card& first, const Card& second) override {
-        talonsShown.emplace_back(first, second);
-    }
+    void ShowTalon(const Card& a, const Card& b) override { talonShown = {a, b}; }
     FlekAnswer AskFlek(const FlekQuestion& q) override;
 };
 
@@ -40,43 +35,26 @@ struct HumanTableView : RecordingView, IHumanControls {
     TPlayer* player = nullptr;
 
     FakeButton& button(HumanButton b) { return b == HumanButton::Trump ? trumf : talon; }
-    void MoveButton(HumanButton b, int left, int top) override {
-        button(b).left = left, button(b).top = top;
-    }
-    void ShowButton(HumanButton b, bool visible) override { button(b).visible = visible; }
-    void EnableButton(HumanButton b, bool enabled) override { button(b).enabled = enabled; }
+    void MoveButton(HumanButton b, int l, int t) override { button(b).left = l, button(b).top = t; }
+    void ShowButton(HumanButton b, bool on) override { button(b).visible = on; }
+    void EnableButton(HumanButton b, bool on) override { button(b).enabled = on; }
     int CheckedContract() const override { return checked; }
     void HraEnableAll(int kind) override;
     void HraDisableAll() override { lowestEnabled = 3; }
-    void DisableHumanButtons() override { trumf.enabled = talon.enabled = false; }
-    void HideTalonButton() override { talon.visible = false; }
-
-    // The human's clicks as the window passes them on; disabled controls take no click.
+    // A click on a contract radio button as the window passes it on: only an enabled one.
     void ClickContract(int kind);
-    void ClickTrump();
-    void ClickTalon();
 };
 
-// A pack whose first cards are these codes, then every other card in suit order.
-std::vector<std::string> PackStarting(std::string_view codes);
-
-// The human in seat 1, computer players in the seats given and scripted seats elsewhere.
+// The human in seat 1 and scripted seats, which accept every game and never double.
 struct HumanTable : RecordingPorts {
     HumanTableView table;
     ScriptedDialogs dialogs;
     std::unique_ptr<THra> game;
 
-    explicit HumanTable(std::initializer_list<int> robotSeats = {2, 3});
+    HumanTable();
     TPlayer& human() { return static_cast<TPlayer&>(*game->Seat(1)); }
-    // A scripted seat (one the table was not asked to make a computer player).
-    ScriptedSeat& seat(int no) { return static_cast<ScriptedSeat&>(*game->Seat(no)); }
-    // Deals this pack as given, "do plných", with the forehand given.
-    void Deal(const std::vector<std::string>& codes, int forehandNo);
-    // Clicks the human's card by its code ("3_14"); false when he holds no such card.
+    // The human's card by its code ("3_14"); false when he holds no such card.
     bool Click(const char* code);
-    // Runs idle steps and trick timers until the human must act or the deal is over.
-    void Drive();
-    // Plays the deal out: whenever the human is on turn he clicks his cards from the first
-    // slot on until one is taken. Answers the number of clicks refused.
-    int PlayOut();
+    // The human as forehand holding these twelve cards, asked to name trumps.
+    void Forehand(const char* hand);
 };
