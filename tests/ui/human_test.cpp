@@ -52,8 +52,8 @@ private slots:
         w.main->Menu_NovaHraClick();
         QVERIFY(RunUntil([&] { return human.results == 1; }, 30000));
         for (const QString& call : calls) QVERIFY2(Logged(w, call), qPrintable(call));
-        QCOMPARE(w.game().forehand == w.game().Seat(1), startPlayer == 3);
-        if (take) QCOMPARE(w.game().declarer, w.game().Seat(1));
+        QCOMPARE(human.forehand == w.game().Seat(1), startPlayer == 3);
+        if (take) QCOMPARE(human.declarer, w.game().Seat(1));
         QVERIFY(RunUntil([&] { return w.game().gamesPlayed == 2; }));  // "Rozdat"
     }
 

@@ -151,6 +151,9 @@ public:
         timer_.start(5);
     }
     int results = 0;
+    // The deal's seats as the result view showed: "Rozdat" may deal the next before a test looks.
+    const THrac* forehand = nullptr;
+    const THrac* declarer = nullptr;
     int trumpSlot = 1;
     int contract = Barva;
 
@@ -159,6 +162,8 @@ private:
         if (QWidget* modal = QApplication::activeModalWidget()) {
             if (modal == w_.result.get()) {
                 ++results;
+                forehand = w_.game().forehand;
+                declarer = w_.game().declarer;
                 (deal_ ? w_.result->OKBtn : w_.result->CancelBtn)->click();
             }
             return;

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "base/text_format.h"
 #include "game/trick_rules.h"
-#include "records/text_format.h"
 
 namespace {
 
