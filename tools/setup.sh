@@ -7,6 +7,7 @@ KVELTA_PACKAGES=(
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
     qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
+    desktop-file-utils appstream
 )
 
 kvelta_install_packages() {

@@ -84,8 +84,10 @@ std::optional<uint64_t> SeedFromText(const char* text) {
 
 TMain::Setup TMain::DefaultSetup() {
     Setup setup;
-    setup.settingsFile =
-        QDir(QCoreApplication::applicationDirPath()).filePath(Q(kSettingsFileName));
+    // The installed program's folder is read-only: its launcher names the player's own folder.
+    const QString folder = qEnvironmentVariable("KVELTA_SETTINGS_DIR");
+    setup.settingsFile = QDir(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder)
+                             .filePath(Q(kSettingsFileName));
     setup.statisticsFile = Q(kPlayingFileName);
     return setup;
 }
