@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 struct RuleSet {
     // Stakes as texts, the way the rules dialog holds them (at most 10 characters each).
@@ -23,6 +24,20 @@ struct RuleSet {
     uint8_t rozdani = 1;   // ROZDANI 1..2: random cut (1 in 32 "do plných"), always "do plných"
     uint8_t pocetSejmuti = 10;  // POCET_SEJMUTI 2..32: cuts in cut-only mode
 };
+
+// Money is kept to the cent only while amounts stay well inside the 15 digits a double holds
+// exactly, and a game may cost its stake doubled some twenty times: a stake larger than this in
+// size counts as no number at all.
+inline constexpr double kMaxStake = 1e9;
+// Finite and at most kMaxStake in size.
+bool IsUsableStake(double value);
+
+// The base stake (ZAKLAD_HRY) as the game prices it: read leniently (ParseDecimalText), the
+// default 0.1 when it is out of range.
+double BaseStake(const RuleSet& rules);
+// A multiple of the base stake (BETL, DURCH, TICHA_SEDMA, HLASENA_SEDMA), read strictly with
+// the user's decimal separator; `def` when it is not a number or out of range.
+double StakeMultiplier(std::string_view text, double def);
 
 enum StovkaOption : uint8_t { StovkaFirstOnly = 1, StovkaAll = 2, StovkaFirstRestAdded = 3 };
 

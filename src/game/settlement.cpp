@@ -18,11 +18,6 @@ namespace {
 
 const std::string kRule(37, '-');
 
-double Multiplier(const std::string& text, double fallback) {
-    double value;
-    return ReadLocaleDecimal(text, DecimalSeparator(), value) ? value : fallback;
-}
-
 double Doubled(double g, int times) {
     for (int i = 0; i < times; ++i) g *= 2;
     return g;
@@ -144,7 +139,7 @@ void THra::SettleSuitGame(THrac* w) {
     }
     AddResultLine(kRule);
 
-    const double base = ParseDecimalText(r.zakladHry);
+    const double base = BaseStake(r);
     const bool hearts = TrumpSuit() == kHearts;
     double g = base;
     AddResultAmount("Základ hry ", g);
@@ -165,8 +160,8 @@ void THra::SettleSuitGame(THrac* w) {
     // The seven: the first case that applies, else the silent sevens of the last trick.
     const uint8_t trump = TrumpSuit();
     const double sevenBase = base * (sevenFlekCount + 1) * (hearts ? 2 : 1);
-    const double silent = sevenBase * Multiplier(r.tichaSedma, 2);
-    const double declared = sevenBase * Multiplier(r.hlasenaSedma, 4);
+    const double silent = sevenBase * StakeMultiplier(r.tichaSedma, 2);
+    const double declared = sevenBase * StakeMultiplier(r.hlasenaSedma, 4);
     auto settleSeven = [&](double v, std::string_view text) {
         AddResultAmount(text, v);
         LogLine(text);
@@ -263,8 +258,8 @@ void THra::SettleBetlDurch(THrac* w) {
         log = declarerWon ? "Vyhraný durch" : "Prohraný durch";
         label = declarerWon ? "Vyhraný durch " : "Prohrany durch ";
     }
-    const double multiplier = betl ? Multiplier(r.betl, 0.5) : Multiplier(r.durch, 1);
-    double g = ParseDecimalText(r.zakladHry) * multiplier;
+    const double multiplier = betl ? StakeMultiplier(r.betl, 0.5) : StakeMultiplier(r.durch, 1);
+    double g = BaseStake(r) * multiplier;
     PlaySound(sound, true);
     LogLine(log);
     AddResultAmount(label, g);

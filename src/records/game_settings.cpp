@@ -1,5 +1,6 @@
 #include "records/game_settings.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <system_error>
@@ -25,9 +26,25 @@ std::string ScoreKey(int seatNo) {
     return "PLAYER_SCORE_" + std::to_string(seatNo);
 }
 
-// A stake is kept as the shortest text of the number the file holds, at most 10 characters.
+// A stake is kept as the shortest text of the number the file holds, at most 10 characters:
+// a longer text loses its last decimals. A number out of the stakes' range, or one whose whole
+// part alone needs more than 10 characters, counts as no number.
 std::string ReadStake(const IniFile& ini, const char* key, double def) {
-    return Utf8Left(ShortestDecimalText(ini.ReadDecimal(kGame, key, def), DecimalSeparator()), 10);
+    const char separator = DecimalSeparator();
+    const double value = ini.ReadDecimal(kGame, key, def);
+    std::string text = ShortestDecimalText(value, separator);
+    if (!IsUsableStake(value) || std::min(text.find(separator), text.size()) > 10) {
+        text = ShortestDecimalText(def, separator);
+    }
+    if (text.size() > 10) {
+        // What is left is written shortest again, so that it reads back as the same text:
+        // "0.10000000" would come back as "0.1", "-0.0000000" as "0".
+        text.resize(10);
+        double cut = 0;
+        ReadLocaleDecimal(text, separator, cut);
+        text = ShortestDecimalText(cut == 0 ? 0.0 : cut, separator);
+    }
+    return text;
 }
 
 // The file holds these in 32 bits; the program keeps their low byte.
@@ -99,8 +116,11 @@ void ReadPlayersAndRules(const IniFile& ini, GameSettings& settings, THra& game,
 bool LoadSettings(const std::filesystem::path& file, GameSettings& settings, THra& game,
                   ISettingsWindow& window, int32_t today, std::string& error) {
     settings.loaded = false;
+    error.clear();
+    // A file that cannot be read completely is never written, neither now nor at exit: the
+    // game runs with what could be read and the defaults for the rest.
     IniFile ini;
-    if (!ini.Load(file, error)) return false;
+    const bool complete = ini.Load(file, error);
 
     // At most one visit to the home page in eight days.
     int32_t view = ini.ReadInteger(kWeb, "view", today);
@@ -109,11 +129,13 @@ bool LoadSettings(const std::filesystem::path& file, GameSettings& settings, THr
         view = today;
     }
     settings.homePageDay = view;
-    ini.WriteInteger(kWeb, "view", view);
-    // Written at once. A folder that cannot be written to must not keep the settings from
-    // loading; the save at exit reports it.
-    std::string ignored;
-    ini.Save(file, ignored);
+    if (complete) {
+        ini.WriteInteger(kWeb, "view", view);
+        // Written at once. A folder that cannot be written to must not keep the settings from
+        // loading; the save at exit reports it.
+        std::string ignored;
+        ini.Save(file, ignored);
+    }
 
     WindowBounds bounds;
     bounds.top = ini.ReadInteger(kApplication, "TOP", 2);
@@ -126,10 +148,14 @@ bool LoadSettings(const std::filesystem::path& file, GameSettings& settings, THr
     ReadPlayersAndRules(ini, settings, game, &window);
 
     settings.cardBack = ini.ReadText(kGame, "RUB", kDefaultCardBack);
-    if (!window.LoadCardBack(settings.cardBack, error)) return false;
+    std::string cardBackError;
+    if (!window.LoadCardBack(settings.cardBack, cardBackError)) {
+        error += (error.empty() ? "" : "\n") + cardBackError;
+        return false;
+    }
 
-    settings.loaded = true;
-    return true;
+    settings.loaded = complete;
+    return complete;
 }
 
 bool SaveSettings(const std::filesystem::path& file, GameSettings& settings, const THra& game,
@@ -138,12 +164,9 @@ bool SaveSettings(const std::filesystem::path& file, GameSettings& settings, con
     if (!settings.loaded) return false;
 
     // Keys of the file that the program does not know, and WEB/view, are kept as they are.
+    // A file that has since become unreadable or damaged is left alone.
     IniFile ini;
-    std::string unreadable;
-    if (!ini.Load(file, unreadable)) {
-        ini.LoadText("");
-        ini.WriteInteger(kWeb, "view", settings.homePageDay);
-    }
+    if (!ini.Load(file, error)) return false;
 
     const WindowBounds bounds = window.CurrentWindowBounds();
     settings.window = bounds;

@@ -70,14 +70,15 @@ void ReadPlayersAndRules(const IniFile& ini, GameSettings& settings, THra& game,
                          ISettingsWindow* window);
 
 // Reads the settings file into `settings`, the game's seats and forehand, and the window.
-// `today` is today's day number. Returns false when the load was abandoned (the card back
-// could not be loaded, or the file is there but cannot be read): `error` then holds the
-// message to report, and the values read until then stay in force.
+// `today` is today's day number. Returns false, with the message to report in `error`, when
+// the file is there but cannot be read completely (see IniFile::Load) or the card back cannot
+// be loaded. The values read until then stay in force, the rest keep their defaults, and the
+// settings stay unloaded, so that the file is not written: not at load, and not at exit.
 bool LoadSettings(const std::filesystem::path& file, GameSettings& settings, THra& game,
                   ISettingsWindow& window, int32_t today, std::string& error);
 
 // Writes the whole file from the current state. Does nothing and returns false when the last
-// load did not complete; returns false with `error` set when the file cannot be written, in
-// which case the old file is left as it was.
+// load did not complete; returns false with `error` set when the file cannot be read
+// completely now or cannot be written, in which case the old file is left as it was.
 bool SaveSettings(const std::filesystem::path& file, GameSettings& settings, const THra& game,
                   ISettingsWindow& window, std::string& error);

@@ -1,6 +1,7 @@
 #include "records/statistics.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,27 +62,136 @@ void TStatPlayer::Add(uint8_t kind, uint8_t result) {
     if (kind == Durch) count(durchs, durchsWon, durchsLost);
 }
 
-std::vector<TStatPlayer> TotalPlayingRecs(std::string_view bytes) {
-    std::vector<TStatPlayer> players;
-    std::vector<std::string> storedNames;  // the code-page bytes each entry was made from
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-    for (size_t at = 0; at + TPlayingRec::kSize <= bytes.size(); at += TPlayingRec::kSize) {
-        const TPlayingRec rec = TPlayingRec::Decode(data + at);
-        const std::string_view name = rec.NameBytes();
-        bool matched = false;
-        for (size_t i = 0; i < players.size(); ++i) {
-            if (storedNames[i] == name) {
-                players[i].Add(rec.contractKind, rec.result);
-                matched = true;
-            }
+namespace {
+
+uint64_t Mix(uint64_t x) {
+    x ^= x >> 33;
+    x *= 0xff51afd7ed558ccdULL;
+    x ^= x >> 33;
+    x *= 0xc4ceb9fe1a85ec53ULL;
+    return x ^ (x >> 33);
+}
+
+// Millions of names spread the totals over thousands of pages, and nearly every search lands on
+// another page. Large pages, where the system grants them on request, spare most of the address
+// translations. Only whole large pages inside the block are asked for; nothing is written yet.
+void AdviseLargePages(const void* block, size_t bytes) {
+    constexpr uintptr_t kLargePage = uintptr_t(1) << 21;
+    const auto begin = reinterpret_cast<uintptr_t>(block);
+    const uintptr_t first = (begin + kLargePage - 1) & ~(kLargePage - 1);
+    const uintptr_t last = (begin + bytes) & ~(kLargePage - 1);
+    if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+}
+
+}  // namespace
+
+uint64_t PlayingTotals::Hash(const Key& key) {
+    uint64_t head, tail;  // bytes 0..7 and 5..12
+    std::memcpy(&head, key.data(), 8);
+    std::memcpy(&tail, key.data() + 5, 8);
+    return Mix(head ^ Mix(tail));
+}
+
+size_t PlayingTotals::Find(const Key& key, uint64_t hash) const {
+    // A slot holds some bits of its key's hash beside the index: most slots of other names are
+    // passed over without a look at their entries.
+    const uint32_t tag = uint32_t(hash >> 58) << kIndexBits;
+    const size_t mask = slots_.size() - 1;
+    for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const uint32_t s = slots_[slot];
+        if (s == 0) return slot;
+        if ((s & ~kIndexMask) == tag && entries_[(s & kIndexMask) - 1].key == key) return slot;
+    }
+}
+
+void PlayingTotals::Grow(size_t names) {
+    size_t size = std::max<size_t>(64, slots_.size());
+    while (3 * names > 2 * size) size *= 2;
+    if (size == slots_.size()) return;
+    std::vector<uint32_t>().swap(slots_);
+    slots_.reserve(size);
+    AdviseLargePages(slots_.data(), size * sizeof(uint32_t));
+    slots_.assign(size, 0);
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        const uint64_t hash = Hash(entries_[i].key);
+        slots_[Find(entries_[i].key, hash)] = Slot(i, hash);
+    }
+}
+
+void PlayingTotals::Reserve(size_t names) {
+    if (names > entries_.capacity() && entries_.empty()) {
+        entries_.reserve(names);
+        AdviseLargePages(entries_.data(), names * sizeof(Entry));
+    }
+    Grow(names);
+}
+
+bool PlayingTotals::Add(const unsigned char* records, size_t count) {
+    // The slots of a few records are fetched from memory together, before they are needed:
+    // with millions of names nearly every search would otherwise wait for its own slot.
+    constexpr size_t kBatch = 16;
+    struct Pending {
+        Key key;
+        uint64_t hash;
+        uint8_t kind, result;
+    } batch[kBatch];
+    for (size_t first = 0; first < count; first += kBatch) {
+        const size_t n = std::min(kBatch, count - first);
+        Grow(entries_.size() + n);
+        for (size_t i = 0; i < n; ++i) {
+            const TPlayingRec rec = TPlayingRec::Decode(records + (first + i) * TPlayingRec::kSize);
+            const std::string_view name = rec.NameBytes();
+            Pending& p = batch[i];
+            p.key = {static_cast<unsigned char>(name.size())};
+            std::copy(name.begin(), name.end(), p.key.begin() + 1);
+            p.hash = Hash(p.key);
+            p.kind = rec.contractKind;
+            p.result = rec.result;
+            __builtin_prefetch(&slots_[p.hash & (slots_.size() - 1)]);
         }
-        if (!matched) {
-            storedNames.emplace_back(name);
-            players.push_back(TStatPlayer{Cp1250ToUtf8(name)});
-            players.back().Add(rec.contractKind, rec.result);
+        for (size_t i = 0; i < n; ++i) {
+            const Pending& p = batch[i];
+            const size_t slot = Find(p.key, p.hash);
+            if (slots_[slot] == 0) {
+                if (entries_.size() >= kMaxNames) return false;
+                entries_.push_back(Entry{p.key, p.kind, p.result});
+                slots_[slot] = Slot(entries_.size() - 1, p.hash);
+                continue;
+            }
+            Entry& e = entries_[(slots_[slot] & kIndexMask) - 1];
+            if (e.repeated == 0) {
+                repeated_.emplace_back().Add(e.kind, e.result);
+                e.repeated = uint32_t(repeated_.size());
+            }
+            repeated_[e.repeated - 1].Add(p.kind, p.result);
         }
     }
-    return players;
+    return true;
+}
+
+std::string PlayingTotals::Name(size_t i) const {
+    const auto& key = entries_[i].key;
+    return Cp1250ToUtf8(std::string_view(reinterpret_cast<const char*>(key.data()) + 1, key[0]));
+}
+
+TStatPlayer PlayingTotals::Player(size_t i) const {
+    const Entry& e = entries_[i];
+    TStatPlayer player;
+    if (e.repeated != 0) {
+        player = repeated_[e.repeated - 1];
+    } else {
+        player.Add(e.kind, e.result);
+    }
+    player.name = Name(i);
+    return player;
+}
+
+PlayingTotals TotalPlayingRecs(std::string_view bytes) {
+    PlayingTotals totals;
+    const size_t records = bytes.size() / TPlayingRec::kSize;
+    totals.Reserve(records);
+    totals.Add(reinterpret_cast<const unsigned char*>(bytes.data()), records);
+    return totals;
 }
 
 StatisticsFile::StatisticsFile(ErrorSink onError) : onError_(std::move(onError)) {}
@@ -144,24 +254,40 @@ void StatisticsFile::AppendPlayingRec(std::string_view name, uint8_t contractKin
     if (::fdatasync(fd_) != 0) Report(errno);
 }
 
-bool StatisticsFile::ReadTotals(std::vector<TStatPlayer>& players) {
-    players.clear();
+bool StatisticsFile::ReadTotals(PlayingTotals& totals) {
+    totals = PlayingTotals{};
     if (fd_ < 0) return false;
-    // pread leaves the file position where it is: at the end.
-    std::string bytes;
-    char buf[TPlayingRec::kSize * 1024];
+    // Never more names than records: room for them all at once, rather than moving millions
+    // of names from place to place as they come. A file of few names leaves the room unused.
+    struct stat st {};
+    if (::fstat(fd_, &st) == 0) {
+        totals.Reserve(std::min<size_t>(size_t(st.st_size) / TPlayingRec::kSize, 1u << 24));
+    }
+    // Record by record, never the whole file at once; pread leaves the file position where it
+    // is: at the end.
+    std::vector<unsigned char> buf(TPlayingRec::kSize * 16384);
+    size_t held = 0;  // bytes in buf, less than a record after each pass
     off_t at = 0;
     for (;;) {
-        const ssize_t n = ::pread(fd_, buf, sizeof buf, at);
+        const ssize_t n = ::pread(fd_, buf.data() + held, buf.size() - held, at);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             Report(errno);
+            totals = PlayingTotals{};
             return false;
         }
         if (n == 0) break;
-        bytes.append(buf, size_t(n));
         at += n;
+        held += size_t(n);
+        const size_t used = held - held % TPlayingRec::kSize;
+        if (!totals.Add(buf.data(), used / TPlayingRec::kSize)) {
+            Report(EFBIG);
+            totals = PlayingTotals{};
+            return false;
+        }
+        std::copy(buf.begin() + std::ptrdiff_t(used), buf.begin() + std::ptrdiff_t(held),
+                  buf.begin());
+        held -= used;
     }
-    players = TotalPlayingRecs(bytes);
     return true;
 }

@@ -48,10 +48,55 @@ struct TStatPlayer {
     void Add(uint8_t contractKind, uint8_t result);
 };
 
-// Totals per name in the order of each name's first record; names are told apart exactly,
-// case included. `bytes` is the file's contents; a trailing piece shorter than a record is
-// not counted.
-std::vector<TStatPlayer> TotalPlayingRecs(std::string_view bytes);
+// Every name's totals, fed one record at a time, in the order of each name's first record;
+// names are told apart exactly, case included. A damaged file may hold a name of its own in
+// nearly every record, millions of them: time grows with the number of records only, and a
+// name seen once costs 20 bytes, its totals made when asked for.
+class PlayingTotals {
+public:
+    // Far beyond any real file: a gigabyte and a half of records, each with a name of its own.
+    static constexpr size_t kMaxNames = (size_t(1) << 26) - 2;
+
+    // Counts `count` records of TPlayingRec::kSize bytes each. False when they would make more
+    // than kMaxNames names.
+    bool Add(const unsigned char* records, size_t count);
+    // Room for this many names without moving what is stored (an estimate; more are fine).
+    void Reserve(size_t names);
+
+    size_t size() const { return entries_.size(); }
+    bool empty() const { return entries_.empty(); }
+    std::string Name(size_t i) const;  // UTF-8
+    TStatPlayer Player(size_t i) const;
+
+private:
+    using Key = std::array<unsigned char, 13>;  // name length, the name's bytes, zeros after them
+    struct Entry {
+        Key key{};
+        uint8_t kind = 0, result = 0;  // of the name's first record
+        uint32_t repeated = 0;         // 1 + index into repeated_ once the name recurs
+    };
+    // A slot holds 1 + an index into entries_ in its low bits and some bits of the name's hash
+    // above them; 0 is a free slot.
+    static constexpr int kIndexBits = 26;
+    static constexpr uint32_t kIndexMask = (1u << kIndexBits) - 1;
+    static uint64_t Hash(const Key& key);
+    static uint32_t Slot(size_t index, uint64_t hash) {
+        return uint32_t(hash >> 58) << kIndexBits | uint32_t(index + 1);
+    }
+    // The key's slot, or the free slot where it belongs.
+    size_t Find(const Key& key, uint64_t hash) const;
+    // Room in the slots for this many names, at most two thirds of the slots in use, so that
+    // a search ends soon.
+    void Grow(size_t names);
+
+    std::vector<Entry> entries_;
+    std::vector<TStatPlayer> repeated_;  // totals of the names with more than one record
+    std::vector<uint32_t> slots_;        // open addressing
+};
+
+// The totals of a whole file's contents; a trailing piece shorter than a record is not
+// counted.
+PlayingTotals TotalPlayingRecs(std::string_view bytes);
 
 class StatisticsFile : public IPlayingRecords {
 public:
@@ -74,7 +119,7 @@ public:
 
     // Reads the whole file from its start; false when the file is not open or cannot be read
     // (the latter reported). Later records still go to the end of the file.
-    bool ReadTotals(std::vector<TStatPlayer>& players);
+    bool ReadTotals(PlayingTotals& totals);
 
 private:
     void Report(int err);

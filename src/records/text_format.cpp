@@ -129,38 +129,41 @@ std::string ShortestDecimalText(double value, char separator) {
         return std::string(buf, size_t(std::to_chars(buf, buf + sizeof buf, value).ptr - buf));
     }
     // The fewest significant digits (at most 15) that give the number back.
-    char buf[400];
+    char buf[32];
     char* end = buf;
-    int digits = 1;
-    for (; digits <= 15; ++digits) {
+    for (int digits = 1; digits <= 15; ++digits) {
         end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1)
                   .ptr;
         double back = 0;
         std::from_chars(buf, end, back);
         if (back == value) break;
     }
-    // With no exact form in 15 digits, the rounding may end in zeros that say nothing.
-    char* e = std::find(buf, end, 'e');
-    if (digits > 15) {
-        char* last = e;
-        while (last[-1] == '0') --last;
-        if (last[-1] == '.') --last;
-        std::copy(e, end, last);
-        end -= e - last;
-        e = last;
-        digits = int(std::count_if(buf, e, [](char c) { return IsDigit(c); }));
-    }
+    // "-d.ddde+xx": the digits, without the zeros a rounding to 15 digits may end in, and the
+    // exponent, then written out plainly. An exponent form would read back wrong wherever a
+    // stake is read leniently ("1e-06" as 1).
+    const std::string_view sci(buf, size_t(end - buf));
+    const size_t e = sci.find('e');
+    std::string digits;
+    for (char c : sci.substr(0, e))
+        if (IsDigit(c)) digits += c;
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     int exponent = 0;
-    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
-    // Plain notation from 0.00001 up to 15 integer digits, as people write amounts.
-    if (exponent >= -5 && exponent < 15) {
-        end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed,
-                            std::max(0, digits - 1 - exponent))
-                  .ptr;
+    std::from_chars(buf + e + (sci[e + 1] == '+' ? 2 : 1), end, exponent);
+
+    std::string text = sci.front() == '-' ? "-" : "";
+    if (exponent < 0) {
+        text += '0';
+        text += separator;
+        text.append(size_t(-exponent - 1), '0');
+        text += digits;
+    } else if (size_t(exponent) + 1 >= digits.size()) {
+        text += digits;
+        text.append(size_t(exponent) + 1 - digits.size(), '0');
+    } else {
+        text.append(digits, 0, size_t(exponent) + 1);
+        text += separator;
+        text.append(digits, size_t(exponent) + 1);
     }
-    std::string text(buf, size_t(end - buf));
-    for (char& c : text)
-        if (c == '.') c = separator;
     return text;
 }
 

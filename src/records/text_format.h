@@ -22,8 +22,8 @@ double ParseDecimalText(std::string_view text);
 bool ReadLocaleDecimal(std::string_view text, char separator, double& value);
 
 // The shortest text of a number with up to 15 significant digits and the given separator:
-// 0.1 -> "0,1", 2 -> "2", -0.5 -> "-0,5", 1000 -> "1000". Plain notation from 0.00001 up to
-// 15 integer digits, the exponent form ("1e+20") beyond.
+// 0.1 -> "0,1", 2 -> "2", -0.5 -> "-0,5", 1000 -> "1000", 1e-6 -> "0,000001". Always plain
+// notation, never an exponent, so that every reader of the program's texts reads it back.
 std::string ShortestDecimalText(double value, char separator);
 
 // printf-style fixed formats with the given separator in place of '.'.

@@ -77,16 +77,14 @@ void THra::UnflekedGameEnd() {
     result_->ClearResultLines();
 
     const RuleSet& r = rules();
-    const double stake = ParseDecimalText(r.zakladHry);
+    const double stake = BaseStake(r);
     const bool hearts = TrumpSuit() == kHearts;
     double base = stake;
     if (r.herce && hearts) base *= 2;
     AddResultAmount("Nefleknutá hra", base);
     double seven = 0;
     if (sevenDeclared) {
-        double multiplier;
-        if (!ReadLocaleDecimal(r.hlasenaSedma, DecimalSeparator(), multiplier)) multiplier = 4;
-        seven = multiplier * stake * (hearts ? 2 : 1);
+        seven = StakeMultiplier(r.hlasenaSedma, 4) * stake * (hearts ? 2 : 1);
         AddResultAmount("Hlášená sedma", seven);
         LogLine("Hlášená sedma");
         SayCall(*declarer, "Hlasim_sedmu");

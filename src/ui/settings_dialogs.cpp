@@ -83,7 +83,7 @@ void SettingsDialogs::menu_rubsClick() {
 }
 
 void SettingsDialogs::ShowPlayerRatings() {
-    std::vector<TStatPlayer> players;
+    PlayingTotals players;
     if (statistics_) statistics_->ReadTotals(players);
     vyber->SetPlayers(std::move(players));
     vyber->exec();

@@ -27,16 +27,21 @@ TFrmVyber::TFrmVyber(TStatistika& statistika, QWidget* parent)
     top->addLayout(buttons);
 }
 
-void TFrmVyber::SetPlayers(std::vector<TStatPlayer> players) {
+void TFrmVyber::SetPlayers(PlayingTotals players) {
     players_ = std::move(players);
     ListBox1->clear();
-    for (const TStatPlayer& p : players_) ListBox1->addItem(QString::fromStdString(p.name));
+    // A damaged file may hold millions of names: the list is filled in one go, not item by item.
+    QStringList names;
+    names.reserve(qsizetype(players_.size()));
+    for (size_t i = 0; i < players_.size(); ++i)
+        names.append(QString::fromStdString(players_.Name(i)));
+    ListBox1->addItems(names);
     if (!players_.empty()) ListBox1->setCurrentRow(0);
 }
 
 void TFrmVyber::ListBox1DblClick() {
     const int row = ListBox1->currentRow();
     if (row < 0 || row >= int(players_.size())) return;
-    statistika_.ShowPlayer(players_[size_t(row)]);
+    statistika_.ShowPlayer(players_.Player(size_t(row)));
     statistika_.exec();
 }

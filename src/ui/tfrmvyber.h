@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <vector>
 
 #include "records/statistics.h"
 
@@ -18,8 +17,8 @@ public:
     TFrmVyber(TStatistika& statistika, QWidget* parent = nullptr);
 
     // Replaces the list; the first name is selected.
-    void SetPlayers(std::vector<TStatPlayer> players);
-    const std::vector<TStatPlayer>& Players() const { return players_; }
+    void SetPlayers(PlayingTotals players);
+    const PlayingTotals& Players() const { return players_; }
 
     // Shows the selected player's totals; does nothing while the list is empty.
     void ListBox1DblClick();
@@ -29,5 +28,5 @@ public:
 
 private:
     TStatistika& statistika_;
-    std::vector<TStatPlayer> players_;
+    PlayingTotals players_;
 };

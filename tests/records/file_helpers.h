@@ -12,13 +12,13 @@
 #include <string>
 #include <string_view>
 
-// A fresh folder under /tmp, removed with everything in it afterwards.
+// A fresh folder under /tmp (or `base`), removed with everything in it afterwards.
 struct TempFolder {
     std::filesystem::path path;
 
-    TempFolder() {
-        char pattern[] = "/tmp/kvelta-records-XXXXXX";
-        path = mkdtemp(pattern);
+    explicit TempFolder(const std::string& base = "/tmp") {
+        std::string pattern = base + "/kvelta-records-XXXXXX";
+        path = mkdtemp(pattern.data());
     }
     ~TempFolder() {
         std::error_code ec;

@@ -4,11 +4,14 @@
 
 #include <map>
 #include <random>
+#include <sstream>
 
 #include "records/file_helpers.h"
 #include "records/ini_file.h"
 #include "records/text_format.h"
 #include "support/fakes.h"
+
+using namespace std::string_literals;
 
 namespace {
 
@@ -202,16 +205,37 @@ TEST_F(Settings, TheBaseStakeIsAlwaysSavedAsANumber) {
     }
 }
 
-TEST_F(Settings, StakesFromTheFileBecomeShortTexts) {
-    WriteFile(
-        "[GAME]\nZAKLAD_HRY=2.50\nBETL=0.333333333333333\nDURCH=1e-7\n"
-        "TICHA_SEDMA=3,5\nHLASENA_SEDMA=12345678901234\n");
-    ASSERT_TRUE(Load()) << error;
-    EXPECT_EQ(settings.rules.zakladHry, "2.5");
-    EXPECT_EQ(settings.rules.betl, "0.33333333");  // cut to 10 characters
-    EXPECT_EQ(settings.rules.durch, "1e-07");
-    EXPECT_EQ(settings.rules.tichaSedma, "2");  // a comma is no separator here
-    EXPECT_EQ(settings.rules.hlasenaSedma, "1234567890");
+TEST_F(Settings, StakesReadBackAsTheValueTheProgramMeant) {
+    // As in the file, and as held for BETL (default 0.5) in at most 10 characters.
+    const std::pair<const char*, const char*> rows[] = {
+        {"0.333333333333333", "0.33333333"},
+        {"0.000001", "0.000001"},  // once "1e-06", which the lenient reader takes for 1
+        {"0.000000001", "0"},
+        {"-999999999.9", "-999999999"},
+        // No money could be kept to the cent: as if it were no number.
+        {"1000000000.5", "0.5"},
+        {"-1000000000", "0.5"},
+        {"1e308", "0.5"}};
+    for (const auto& [inFile, held] : rows) {
+        WriteFile(std::string("[GAME]\nBETL=") + inFile + "\nZAKLAD_HRY=" + inFile + "\n");
+        ASSERT_TRUE(Load()) << error;
+        EXPECT_EQ(settings.rules.betl, held) << inFile;
+        const RuleSet loaded = settings.rules;
+        // The game's strict and lenient readers take the texts for their values.
+        EXPECT_EQ(StakeMultiplier(loaded.betl, -1), std::stod(held)) << inFile;
+        EXPECT_EQ(BaseStake(loaded), std::stod(loaded.zakladHry)) << inFile;
+    }
+    // Typed in the rules dialog and priced by the game; the lenient reader takes "e" for a
+    // decimal separator.
+    const struct {
+        const char* text;
+        double base, multiplier;
+    } typed[] = {
+        {"9999999999", 0.1, 7}, {"1e999", 1.999, 7}, {"1e9", 1.9, 1e9}, {"-1e9", -1.9, -1e9}};
+    for (const auto& row : typed) {
+        EXPECT_DOUBLE_EQ(BaseStake(RuleSet{row.text}), row.base) << row.text;
+        EXPECT_EQ(StakeMultiplier(row.text, 7), row.multiplier) << row.text;
+    }
 }
 
 TEST_F(Settings, SwitchesAndSmallNumbersReadAsTheGameHoldsThem) {
@@ -333,29 +357,27 @@ TEST_F(Settings, AFileThatCannotBeReadIsNeverOverwritten) {
     EXPECT_TRUE(std::filesystem::is_directory(file));
 }
 
-TEST_F(Settings, CorruptFilesLoadTheDefaults) {
-    std::mt19937 random(7);
-    std::string bytes(200000, '\0');
-    for (char& c : bytes) c = char(random());
-    const std::string garbage = bytes;
-    std::string lines;
-    while (lines.size() <= IniFile::kMaxFileSize) lines += "[USER]\nPLAYER_NAME_1=Eva\n";
-    const std::string huge = lines;
-    const std::string noEquals =
-        "[USER]\nPLAYER_NAME_1 Eva\nPLAYER_SCORE_1\n[GAME]\nSTOVKA:1\nRUB\n";
-
-    for (const std::string* contents : {&garbage, &huge, &noEquals}) {
-        WriteFile(*contents);
-        settings = GameSettings{};
-        window = RecordingSettingsWindow{};
-        ASSERT_TRUE(Load()) << error;
-        EXPECT_EQ(game.Seat(1)->name, "Vojta");
-        EXPECT_EQ(game.Seat(1)->money, 1000);
-        EXPECT_EQ(window.boundsSet.back(), WindowBounds{});
-        EXPECT_EQ(settings.rules.stovka, 3);
-        EXPECT_EQ(settings.cardBack, "images\\cportal.bmp");
-        ASSERT_TRUE(Save()) << error;
-        EXPECT_EQ(Saved().ReadText("USER", "PLAYER_NAME_1", ""), "Vojta");
+TEST_F(Settings, AFileThatCannotBeReadCompletelyIsReportedAndNeverWritten) {
+    std::string huge = "[USER]\nPLAYER_NAME_1=Eva\n";
+    while (huge.size() <= IniFile::kMaxFileSize) huge += "; " + std::string(100, 'x') + "\n";
+    const std::pair<std::string, std::string> rows[] = {
+        // Once read as empty and replaced by a 17-byte file with the day in it.
+        {huge, "larger than 1048576 bytes"},
+        // Once cut off at the NUL byte by the load's own write.
+        {"[USER]\nPLAYER_NAME_1=Eva\n\0\n[GAME]\nPOCET_HER=500\n"s, "line 3: a NUL byte"},
+        // Once grew by a line at every load and save, the keys under it ignored.
+        {"[USER]\nPLAYER_NAME_1=Eva\n[GAME\nPOCET_HER=500\n", "line 3: neither"}};
+    for (const auto& [contents, fault] : rows) {
+        WriteFile(contents);
+        EXPECT_FALSE(Load());
+        EXPECT_EQ(error.find(file.string() + ": " + fault), 0u) << error;
+        // What came before the fault counts, the defaults the rest.
+        EXPECT_EQ(game.Seat(1)->name, "Eva");
+        EXPECT_EQ(game.gamesPlayed, 0);
+        settings.loaded = true;  // as if the file had been damaged while the program ran
+        EXPECT_FALSE(Save());
+        EXPECT_EQ(error.find(file.string() + ": " + fault), 0u) << error;
+        EXPECT_EQ(ReadBytes(file), contents);
     }
 }
 
@@ -382,4 +404,107 @@ TEST(HomePage, IsTheLocalPageBesideTheSettingsFile) {
     const std::string address = HomePageAddress("/opt/kvelta/Kvelta.ini");
     EXPECT_EQ(address, "/opt/kvelta/kvelta.html");
     EXPECT_TRUE(std::filesystem::path(HomePageAddress("Kvelta.ini")).is_absolute());
+}
+
+// Random settings files as people and other programs write them: known keys in any case and
+// order, some twice; other keys, comments, blank lines, Windows line ends, a byte order mark;
+// values of every kind, names in UTF-8 in and outside the Windows code page and in its own bytes.
+// The next load gives the same settings, a file the program wrote comes back byte for byte, the
+// lines it does not write stay in order, and a file it cannot read completely is never touched.
+TEST(SettingsRoundTrip, RandomFilesLoadSaveAndLoadTheSame) {
+    // Hundreds of saves, each flushed to the disk: a folder in memory where there is one.
+    TempFolder dir(std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp");
+    const auto file = dir / "Kvelta.ini";
+    std::mt19937 random(20240601);
+    const auto pick = [&](size_t n) { return size_t(random() % n); };
+    const auto digits = [&](size_t n) {
+        std::string s;
+        while (n-- > 0) s += char('0' + pick(10));
+        return s;
+    };
+    // clang-format off
+    const char* texts[] = {"Vojta", "Žofie Šťastná", "Vojt\354ch \216\341k", "李小龙", "🂡",
+                           "\"Kuba\"", " ", "a=b;c", "\x01", "\t", "Přemysl Oráčník"};
+    // clang-format on
+    const char* odd[] = {"",      "abc",  "0x1F",        "99999999999", " 7 ", "+3",
+                         "1e-06", "1e16", "-1000000000", "0.000000001", "1,5"};
+    const std::vector<std::vector<std::string>> sections = {
+        {"web", "view"},
+        {"APPLICATION", "TOP", "LEFT", "WIDTH", "HEIGHT"},
+        {"USER", "PLAYER_NAME_1", "PLAYER_SCORE_1", "player_name_3", "PLAYER_SCORE_3"},
+        {"GAME", "START_PLAYER", "ZAKLAD_HRY", "BETL", "DURCH", "TICHA_SEDMA", "HLASENA_SEDMA",
+         "NASOBIT", "herce", "UTEK", "STOVKA", "MICHANI", "POCET_SEJMUTI", "POCET_HER", "RUB"},
+        {"EXTRA", "KEY"}};
+    // Loads into a fresh game and saves; the state loaded, as one text. Counts what succeeded.
+    const auto loadAndSave = [&](std::string& state) {
+        TestTable table;
+        const THra& g = *table.game;
+        GameSettings s;
+        RecordingSettingsWindow window;
+        std::string error;
+        const int loaded = LoadSettings(file, s, *table.game, window, 45427, error);
+        s.loaded = true;  // a damaged file stays untouched even so
+        std::ostringstream o;
+        o.precision(17);
+        for (int n = 1; n <= 3; ++n) o << g.Seat(n)->name << '|' << g.Seat(n)->money << '|';
+        const RuleSet& r = s.rules;
+        o << s.window.left << s.window.top << s.window.width << s.window.height
+          << g.forehand->seatNo << r.zakladHry << '|' << r.betl << '|' << r.durch << '|'
+          << r.tichaSedma << '|' << r.hlasenaSedma << r.nasobit << r.herce << r.utek
+          << int(r.stovka) << int(r.michani) << int(r.pocetSejmuti) << '|' << g.gamesPlayed
+          << s.cardBack << s.homePageDay;
+        state = o.str();
+        return loaded + SaveSettings(file, s, g, window, error);
+    };
+
+    for (int round = 0; round < 400; ++round) {
+        const char separator = round % 2 ? ',' : '.';
+        SetDecimalSeparator(separator);
+        std::vector<std::string> lines, foreign;
+        for (size_t n = pick(10); n-- > 0;) {
+            const auto& keys = sections[pick(sections.size())];
+            lines.push_back(" [" + keys[0] + "]");
+            for (size_t k = pick(12); k-- > 0;) {
+                std::string value;
+                for (size_t t = 1 + pick(3); t-- > 0;) value += texts[pick(std::size(texts))];
+                if (pick(4) == 0) {
+                    foreign.push_back(pick(2) ? "; " + value
+                                              : "OTHER_" + digits(1) + " = " + value);
+                    lines.push_back(foreign.back());
+                    continue;
+                }
+                const std::string& key = keys[1 + pick(keys.size() - 1)];
+                if (key.find("NAME") == key.npos && key != "RUB" && key != "KEY") {
+                    value = (pick(4) ? "" : "-") + digits(1 + pick(8)) +
+                            (pick(2) ? (pick(6) ? separator : '.') + digits(1 + pick(7)) : "");
+                    if (pick(3) == 0) value = odd[pick(std::size(odd))];
+                }
+                lines.push_back(key + (pick(3) ? "=" : " =\t") + value);
+            }
+        }
+        const bool damaged = round % 5 == 4;
+        if (damaged) lines.insert(lines.begin() + long(pick(lines.size() + 1)), "A=\0"s);
+        if (damaged && pick(2)) lines.insert(lines.begin() + long(pick(lines.size())), "[GAME");
+        const std::string end = round % 4 ? "\n" : "\r\n";
+        std::string text = pick(8) ? "" : "\xEF\xBB\xBF";
+        for (const std::string& line : lines) text += line + end;
+        WriteBytes(file, text);
+        SCOPED_TRACE("round " + std::to_string(round) + ":\n" + text);
+
+        std::string first, second;
+        ASSERT_EQ(loadAndSave(first), damaged ? 0 : 2);
+        const std::string written = ReadBytes(file);
+        if (damaged) {
+            EXPECT_EQ(written, text);
+            continue;
+        }
+        ASSERT_EQ(loadAndSave(second), 2);
+        EXPECT_EQ(second, first);
+        EXPECT_EQ(ReadBytes(file), written);
+        for (size_t i = 0, at = 0; i < foreign.size(); ++i, ++at) {
+            at = written.find("\n" + foreign[i] + end, at);
+            ASSERT_NE(at, std::string::npos) << "lost: " << foreign[i];
+        }
+    }
+    SetDecimalSeparator('.');
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <random>
 
 #include "records/file_helpers.h"
@@ -142,35 +144,6 @@ TEST(IniFile, MissingFileReadsAsEmptyAndAnUnreadableOneIsAnError) {
     EXPECT_NE(error.find("folder.ini"), std::string::npos);
 }
 
-TEST(IniFile, GarbageNeverCrashesAndGivesDefaults) {
-    TempFolder dir;
-    std::mt19937 random(20240515);
-    std::string garbage(64 * 1024, '\0');
-    for (char& c : garbage) c = char(random());
-    WriteBytes(dir / "garbage.ini", garbage);
-    IniFile ini;
-    std::string error;
-    ASSERT_TRUE(ini.Load(dir / "garbage.ini", error));
-    EXPECT_EQ(ini.ReadInteger("GAME", "STOVKA", 3), 3);
-    EXPECT_EQ(ini.ReadText("USER", "PLAYER_NAME_1", "Vojta"), "Vojta");
-    ini.WriteText("USER", "PLAYER_NAME_1", "Eva");
-    EXPECT_TRUE(ini.Save(dir / "garbage.ini", error)) << error;
-
-    // Larger than any settings file: not read at all.
-    std::string huge = "[GAME]\nSTOVKA=1\n";
-    while (huge.size() <= IniFile::kMaxFileSize) huge += "[GAME]\nPOCET_HER=5\n";
-    WriteBytes(dir / "huge.ini", huge);
-    ASSERT_TRUE(ini.Load(dir / "huge.ini", error));
-    EXPECT_EQ(ini.ReadInteger("GAME", "STOVKA", 3), 3);
-    EXPECT_EQ(ini.ReadInteger("GAME", "POCET_HER", 0), 0);
-
-    // Lines without "=" are skipped; the good ones around them still count.
-    ini.LoadText("[GAME]\nSTOVKA 1\nPOCET_HER\n=5\nMICHANI=2\n\x01\x02\x03\n");
-    EXPECT_EQ(ini.ReadInteger("GAME", "STOVKA", 3), 3);
-    EXPECT_EQ(ini.ReadInteger("GAME", "POCET_HER", 0), 0);
-    EXPECT_EQ(ini.ReadInteger("GAME", "MICHANI", 3), 2);
-}
-
 TEST(ReplaceFileContents, AFailedWriteLeavesTheOldFileIntact) {
     TempFolder dir;
     const auto file = dir / "Kvelta.ini";
@@ -195,4 +168,24 @@ TEST(ReplaceFileContents, AFailedWriteLeavesTheOldFileIntact) {
     ASSERT_TRUE(ReplaceFileContents(file, "new", error)) << error;
     EXPECT_EQ(ReadBytes(file), "new");
     EXPECT_FALSE(std::filesystem::exists(dir / "Kvelta.ini.tmp"));
+}
+
+TEST(ReplaceFileContents, FollowsLinksAndLeavesReadOnlyFilesAlone) {
+    // A link was once replaced by a plain file, and the file it names never changed again.
+    TempFolder dir;
+    namespace fs = std::filesystem;
+    fs::create_directory(dir / "real");
+    WriteBytes(dir / "real" / "Kvelta.ini", "old");
+    fs::create_symlink("real/Kvelta.ini", dir / "middle.ini");  // relative, to another folder
+    fs::create_symlink(dir / "middle.ini", dir / "Kvelta.ini");
+    std::string error;
+    ASSERT_TRUE(ReplaceFileContents(dir / "Kvelta.ini", "new", error)) << error;
+    EXPECT_TRUE(fs::is_symlink(dir / "Kvelta.ini") && fs::is_symlink(dir / "middle.ini"));
+    EXPECT_EQ(ReadBytes(dir / "real" / "Kvelta.ini"), "new");
+
+    // One the user made read-only was replaced all the same.
+    fs::permissions(dir / "real" / "Kvelta.ini", fs::perms::owner_read);
+    EXPECT_FALSE(ReplaceFileContents(dir / "Kvelta.ini", "newer", error));
+    EXPECT_EQ(error, (dir / "Kvelta.ini").string() + ": " + std::strerror(EACCES));
+    EXPECT_EQ(ReadBytes(dir / "real" / "Kvelta.ini"), "new");
 }

@@ -113,10 +113,15 @@ TEST(ShortestDecimalText, WritesTheShortestFormWithUpToFifteenDigits) {
     EXPECT_EQ(ShortestDecimalText(-1500, ','), "-1500");
     EXPECT_EQ(ShortestDecimalText(0.00001, '.'), "0.00001");
     EXPECT_EQ(ShortestDecimalText(123456789012345.0, '.'), "123456789012345");
-    // Beyond that range the exponent form.
-    EXPECT_EQ(ShortestDecimalText(1e20, '.'), "1e+20");
-    EXPECT_EQ(ShortestDecimalText(1e15, '.'), "1e+15");
-    EXPECT_EQ(ShortestDecimalText(2.5e-6, ','), "2,5e-06");
+    // Never an exponent: "1e-06" would read back as 1 where stakes are read leniently.
+    EXPECT_EQ(ShortestDecimalText(1e20, '.'), "100000000000000000000");
+    EXPECT_EQ(ShortestDecimalText(1e15, '.'), "1000000000000000");
+    EXPECT_EQ(ShortestDecimalText(2.5e-6, ','), "0,0000025");
+    EXPECT_EQ(ShortestDecimalText(1.2345e17, '.'), "123450000000000000");
+    EXPECT_EQ(ShortestDecimalText(0.1 + 0.7, '.'), "0.8");  // 15 digits would end in zeros
+    // Every stake the program holds reads back leniently as its value.
+    for (double v : {0.000001, 1e-8, -0.5, 1000000000.0, 0.33333333, -999999999.0})
+        EXPECT_EQ(ParseDecimalText(ShortestDecimalText(v, ',')), v) << v;
 }
 
 TEST(ShortestDecimalText, ReadsBackAsTheSameNumber) {

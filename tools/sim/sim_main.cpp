@@ -4,14 +4,20 @@
 //
 //   kvelta-sim [--rules FILE] [--deals N] [--seed S] [--pack C1,...,C32] [--full|--split]
 //              [--packs FILE] [--stats FILE] [--events]
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "deal/random.h"
@@ -42,36 +48,68 @@ struct Options {
     bool events = false;
 };
 
+// Enough for any deliberate run; a count beyond it is a typing error, not hours of waiting.
+constexpr uint64_t kMaxDeals = 1'000'000'000;
+
 [[noreturn]] void Usage(const std::string& problem) {
     std::fprintf(stderr,
                  "kvelta-sim: %s\n"
                  "usage: kvelta-sim [--rules FILE] [--deals N] [--seed S] "
                  "[--pack C1,...,C32] [--full|--split] [--packs FILE] [--stats FILE] "
-                 "[--events]\n",
-                 problem.c_str());
+                 "[--events]\n"
+                 "  N from 0 to %llu, S from 0 to 18446744073709551615\n",
+                 problem.c_str(), (unsigned long long)kMaxDeals);
     std::exit(2);
 }
 
-bool ParsePack(const std::string& text, std::array<Card, 33>& pack) {
-    std::stringstream in(text);
-    std::string code;
+// 32 card codes separated by commas, each card once. An empty text when the pack is good,
+// else what is wrong with it.
+std::string ParsePack(std::string_view text, std::array<Card, 33>& pack) {
     int pos = 0;
-    while (std::getline(in, code, ',')) {
-        if (++pos > 32 || !ParseCardCode(code, pack[pos])) return false;
+    uint32_t seen[4] = {};
+    for (size_t at = 0;; ++at) {
+        const size_t comma = std::min(text.find(',', at), text.size());
+        const std::string_view code = text.substr(at, comma - at);
+        ++pos;
+        if (code.empty()) return "no card at place " + std::to_string(pos);
+        if (pos > 32) return "more than 32 cards";
+        if (!ParseCardCode(code, pack[pos]))
+            return "card " + std::to_string(pos) + " is not a card code S_R: '" +
+                   std::string(code) + "'";
+        const Card& c = pack[pos];
+        if (seen[c.suit] & (1u << c.rank)) return "the card " + std::string(code) + " twice";
+        seen[c.suit] |= 1u << c.rank;
+        at = comma;
+        if (at == text.size()) break;
     }
-    return pos == 32;
+    return pos == 32 ? "" : "only " + std::to_string(pos) + " cards";
 }
 
-bool ParseNumber(const std::string& text, long long& value) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    value = std::strtoll(text.c_str(), &end, 10);
-    return *end == '\0';
+// Decimal digits only, no sign, within 64 bits.
+bool ParseNumber(const std::string& text, uint64_t& value) {
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return !text.empty() && ec == std::errc() && ptr == end;
+}
+
+// A file named by an option must be a plain file (or missing, when `mayBeMissing`): reading a
+// folder gives nothing, and a FIFO or a device may never end.
+void CheckPlainFile(const std::string& option, const std::string& file, bool mayBeMissing) {
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0) {
+        if (errno == ENOENT && mayBeMissing) return;
+        Usage(option + " " + file + ": " + std::strerror(errno));
+    }
+    if (S_ISREG(st.st_mode)) return;
+    const char* kind = S_ISDIR(st.st_mode)                          ? "a folder"
+                       : S_ISFIFO(st.st_mode)                       ? "a FIFO"
+                       : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) ? "a device"
+                                                                    : "no plain file";
+    Usage(option + " " + file + ": " + kind + ", not a file");
 }
 
 Options ParseOptions(int argc, char** argv) {
     Options o;
-    bool splitGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto value = [&]() -> std::string {
@@ -81,22 +119,24 @@ Options ParseOptions(int argc, char** argv) {
         if (arg == "--rules") {
             o.rulesFile = value();
         } else if (arg == "--deals") {
-            if (!ParseNumber(value(), o.deals) || o.deals < 0) Usage("--deals takes a count");
+            uint64_t n;
+            if (!ParseNumber(value(), n) || n > kMaxDeals)
+                Usage("--deals takes a count from 0 to " + std::to_string(kMaxDeals));
+            o.deals = (long long)n;
             o.dealsGiven = true;
         } else if (arg == "--seed") {
-            long long s;
-            if (!ParseNumber(value(), s)) Usage("--seed takes a number");
-            o.seed = uint64_t(s);
+            uint64_t s;
+            if (!ParseNumber(value(), s))
+                Usage("--seed takes a number from 0 to 18446744073709551615");
+            o.seed = s;
         } else if (arg == "--pack") {
             PresetPack p;
-            if (!ParsePack(value(), p.pack))
-                Usage("--pack takes 32 card codes S_R separated by commas");
+            const std::string problem = ParsePack(value(), p.pack);
+            if (!problem.empty())
+                Usage("--pack takes 32 different card codes S_R separated by commas: " + problem);
             o.firstPack = p;
-        } else if (arg == "--full") {
-            o.firstFull = true;
-        } else if (arg == "--split") {
-            splitGiven = true;
-            o.firstFull = false;
+        } else if (arg == "--full" || arg == "--split") {
+            o.firstFull = arg == "--full";  // the last one given counts
         } else if (arg == "--packs") {
             o.packsFile = value();
         } else if (arg == "--stats") {
@@ -107,9 +147,11 @@ Options ParseOptions(int argc, char** argv) {
             Usage("unknown argument " + arg);
         }
     }
-    if (o.firstFull && splitGiven) Usage("--full and --split exclude each other");
     if (o.firstPack) o.firstPack->full = o.firstFull;
     if (!o.packsFile.empty() && o.firstPack) Usage("--pack and --packs exclude each other");
+    if (!o.rulesFile.empty()) CheckPlainFile("--rules", o.rulesFile, false);
+    if (!o.packsFile.empty()) CheckPlainFile("--packs", o.packsFile, false);
+    if (!o.statsFile.empty()) CheckPlainFile("--stats", o.statsFile, true);
     return o;
 }
 
@@ -125,23 +167,27 @@ std::vector<PresetPack> ReadPacks(const std::string& file) {
         const auto blank = line.find(' ');
         PresetPack p;
         const std::string pattern = line.substr(0, blank);
-        if (blank == std::string::npos || (pattern != "full" && pattern != "split") ||
-            !ParsePack(line.substr(blank + 1), p.pack))
-            Usage(file + ":" + std::to_string(number) + ": expected 'full|split C1,...,C32'");
+        const std::string where = file + ":" + std::to_string(number) + ": ";
+        if (blank == std::string::npos || (pattern != "full" && pattern != "split"))
+            Usage(where + "expected 'full|split C1,...,C32'");
+        const std::string problem = ParsePack(std::string_view(line).substr(blank + 1), p.pack);
+        if (!problem.empty()) Usage(where + problem);
         p.full = pattern == "full";
         packs.push_back(p);
     }
+    if (in.bad()) Usage("cannot read " + file);
+    if (packs.empty()) Usage(file + " holds no deal");
     return packs;
 }
 
 // The rules, names, money, forehand and deal counter from a settings-style file (USER and
-// GAME), with the settings file's defaults. The file is only read.
+// GAME), with the settings file's defaults. The file is only read, and only a file that reads
+// completely is taken.
 void LoadRules(const std::string& file, GameSettings& settings, THra& game) {
     IniFile ini;
     if (!file.empty()) {
         std::string error;
-        if (!std::ifstream(file)) Usage("cannot read " + file);
-        if (!ini.Load(file, error)) Usage("cannot read " + file + ": " + error);
+        if (!ini.Load(file, error)) Usage("--rules " + error);
     }
     ReadPlayersAndRules(ini, settings, game, nullptr);
 }

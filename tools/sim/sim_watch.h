@@ -47,6 +47,8 @@ private:
     std::FILE* out_;
     THra* game_ = nullptr;
     double moneySum_ = 0;
+    double lastMagnitude_ = 0;    // the sum of the balances' sizes at the last settlement
+    double roundingAllowed_ = 0;  // how far rounding may have moved the money sum so far
     int tricksThisDeal_ = 0;
     long long unplayed_ = 0;
     std::string failure_;
