@@ -391,9 +391,12 @@ void TMain::closeEvent(QCloseEvent* event) {
     sound_->PlaySound("wavs\\konec.wav", false);
     if (settings_.loaded) {
         std::string error;
+        // Names, money and rules would be lost without a word: the player hears it once, here.
         if (!SaveSettings(setup_.settingsFile.toStdString(), settings_, *game_, *this, error) &&
             !error.empty())
-            Report(Q(error));
+            Report(QStringLiteral("Nastavení nelze uložit, jména, peníze a pravidla této hry se "
+                                  "ztratí.\n%1")
+                       .arg(Q(error)));
     }
     event->accept();
 }
