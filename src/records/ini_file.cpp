@@ -1,15 +1,26 @@
 #include "records/ini_file.h"
 
+// Texts stay UTF-8 bytes throughout; the library's wide-character variant is not needed.
+#define SI_NO_CONVERSION
+#include <SimpleIni.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 
 #include "records/cp1250.h"
 #include "records/text_format.h"
+
+struct IniFile::Doc {
+    // UTF-8, one key per name (the last one read wins), no multi-line values, names compared
+    // without regard to case, "key=value" without blanks around "=".
+    CSimpleIniA ini{true, false, false};
+    Doc() { ini.SetSpaces(false); }
+};
 
 namespace {
 
@@ -25,49 +36,26 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-
 std::string SystemMessage(const std::filesystem::path& file, int err) {
     return file.string() + ": " + std::strerror(err);
 }
 
-// One line of the file as the reader understands it.
-struct IniLine {
-    enum Kind { Blank, Comment, Section, Key, Unknown } kind = Unknown;
-    std::string_view name;   // of a section or a key
-    std::string_view value;  // of a key, blanks around it trimmed
-};
+// What a line of the file is; SimpleIni reads the file, this only checks that it can read all of
+// it.
+enum class LineKind { Blank, Comment, Entry, Unknown };
 
-IniLine ParseLine(std::string_view line) {
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+LineKind Classify(std::string_view line) {
     const std::string_view t = Trim(line);
-    IniLine parsed;
-    if (t.empty()) {
-        parsed.kind = IniLine::Blank;
-    } else if (t.front() == ';' || t.front() == '#') {
-        parsed.kind = IniLine::Comment;
-    } else if (t.front() == '[') {
-        const size_t close = t.find(']');
-        if (close == std::string_view::npos) return parsed;
-        const std::string_view rest = Trim(t.substr(close + 1));
-        if (!rest.empty() && rest.front() != ';' && rest.front() != '#') return parsed;
-        parsed.kind = IniLine::Section;
-        parsed.name = Trim(t.substr(1, close - 1));
-    } else {
-        const size_t eq = t.find('=');
-        if (eq == std::string_view::npos || Trim(t.substr(0, eq)).empty()) return parsed;
-        parsed.kind = IniLine::Key;
-        parsed.name = Trim(t.substr(0, eq));
-        parsed.value = Trim(t.substr(eq + 1));
-    }
-    return parsed;
+    if (t.empty()) return LineKind::Blank;
+    if (t.front() == ';' || t.front() == '#') return LineKind::Comment;
+    const bool header = t.front() == '[';
+    // SimpleIni would skip a header without its "]" and file its keys under the section before.
+    const size_t end = t.find(header ? ']' : '=');
+    if (end == std::string_view::npos) return LineKind::Unknown;
+    if (!header) return Trim(t.substr(0, end)).empty() ? LineKind::Unknown : LineKind::Entry;
+    const std::string_view rest = Trim(t.substr(end + 1));
+    return rest.empty() || rest.front() == ';' || rest.front() == '#' ? LineKind::Entry
+                                                                      : LineKind::Unknown;
 }
 
 // Line breaks and other control characters (but tabs) never reach a text or the file: they
@@ -135,34 +123,15 @@ bool FollowLinks(const std::filesystem::path& file, std::filesystem::path& targe
 
 bool ReadIniInteger(std::string_view text, int32_t& value) {
     std::string_view s = Trim(text);
-    bool negative = false;
-    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
-        negative = s.front() == '-';
-        s.remove_prefix(1);
-    }
-    int base = 10;
-    uint64_t limit = negative ? uint64_t(INT32_MAX) + 1 : uint64_t(INT32_MAX);
-    if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
-        base = 16;
-        limit = UINT32_MAX;  // the 32 bits as written: 0xFFFFFFFF is -1
-        s.remove_prefix(2);
-    }
-    if (s.empty()) return false;
+    const bool negative = !s.empty() && s.front() == '-';
+    if (!s.empty() && (negative || s.front() == '+')) s.remove_prefix(1);
+    const bool hex = s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X');
+    if (hex) s.remove_prefix(2);
     uint64_t v = 0;
-    for (char c : s) {
-        int d;
-        if (c >= '0' && c <= '9') {
-            d = c - '0';
-        } else if (base == 16 && c >= 'a' && c <= 'f') {
-            d = c - 'a' + 10;
-        } else if (base == 16 && c >= 'A' && c <= 'F') {
-            d = c - 'A' + 10;
-        } else {
-            return false;
-        }
-        v = v * uint64_t(base) + uint64_t(d);
-        if (v > limit) return false;
-    }
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v, hex ? 16 : 10);
+    // Hexadecimal gives the 32 bits as written: 0xFFFFFFFF is -1.
+    const uint64_t limit = hex ? UINT32_MAX : uint64_t(INT32_MAX) + (negative ? 1 : 0);
+    if (s.empty() || ec != std::errc() || end != s.data() + s.size() || v > limit) return false;
     const auto bits = static_cast<uint32_t>(v);
     value = negative ? static_cast<int32_t>(0u - bits) : static_cast<int32_t>(bits);
     return true;
@@ -223,8 +192,13 @@ bool ReplaceFileContents(const std::filesystem::path& file, std::string_view byt
     return true;
 }
 
+IniFile::IniFile() : doc_(std::make_unique<Doc>()) {}
+IniFile::~IniFile() = default;
+IniFile::IniFile(IniFile&&) noexcept = default;
+IniFile& IniFile::operator=(IniFile&&) noexcept = default;
+
 bool IniFile::Load(const std::filesystem::path& file, std::string& error) {
-    *this = IniFile();
+    LoadText("");
     const auto fail = [&](const std::string& message) {
         complete_ = false;
         error = file.string() + ": " + message;
@@ -265,41 +239,69 @@ bool IniFile::Load(const std::filesystem::path& file, std::string& error) {
 }
 
 bool IniFile::LoadText(std::string_view text, std::string* problem) {
-    lines_.clear();
-    finalBreak_ = true;
+    doc_ = std::make_unique<Doc>();
     complete_ = true;
+    trailingComments_.clear();
     byteOrderMark_ = text.substr(0, 3) == kByteOrderMark;
     if (byteOrderMark_) text.remove_prefix(3);
-    size_t number = 0;
+    const size_t firstBreak = text.find('\n');
+    windowsLineEnds_ =
+        firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r';
+
+    // SimpleIni stops at a NUL byte and skips lines it cannot place: the file is checked line by
+    // line (ending where SimpleIni ends a line) and only what comes before a fault is read.
+    // SimpleIni also drops comments after the last key or section; they are kept aside.
+    size_t number = 0, readable = text.size();
+    size_t trailFrom = 0, trailTo = 0;  // the comment lines after the last key or section
+    bool leading = true;                // still in the comment block the file begins with
     for (size_t at = 0; at < text.size();) {
-        const size_t end = std::min(text.find('\n', at), text.size());
+        const size_t end = std::min(text.find_first_of("\r\n", at), text.size());
         const std::string_view line = text.substr(at, end - at);
         ++number;
-        const char* fault = nullptr;
-        if (line.find('\0') != std::string_view::npos) {
-            fault = "a NUL byte";
-        } else if (ParseLine(line).kind == IniLine::Unknown) {
-            fault = "neither a [section], a key=value nor a ;comment";
-        }
+        const LineKind kind = Classify(line);
+        const char* fault = line.find('\0') != std::string_view::npos ? "a NUL byte"
+                            : kind == LineKind::Unknown
+                                ? "neither a [section], a key=value nor a ;comment"
+                                : nullptr;
         if (fault) {
             complete_ = false;
             if (problem) *problem = "line " + std::to_string(number) + ": " + fault;
-            return false;
+            readable = at;
+            break;
         }
-        lines_.emplace_back(line);
-        finalBreak_ = end < text.size();
-        at = end + 1;
+        // SimpleIni keeps the first block as the file's comment when it starts in column 1.
+        leading = leading && kind == LineKind::Comment && (line[0] == ';' || line[0] == '#');
+        if (kind == LineKind::Entry || leading) trailFrom = trailTo = end;
+        if (kind == LineKind::Comment && !leading) {
+            if (trailTo == trailFrom) trailFrom = at;
+            trailTo = end;
+        }
+        at = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
     }
-    return true;
+    if (trailTo > trailFrom) {
+        trailingComments_ = text.substr(trailFrom, trailTo - trailFrom);
+        trailingComments_.erase(
+            std::remove(trailingComments_.begin(), trailingComments_.end(), '\r'),
+            trailingComments_.end());
+    }
+    if (doc_->ini.LoadData(text.data(), readable) < 0) {
+        doc_ = std::make_unique<Doc>();
+        complete_ = false;
+        if (problem) *problem = "out of memory";
+    }
+    return complete_;
 }
 
 std::string IniFile::Text() const {
-    std::string text = byteOrderMark_ ? std::string(kByteOrderMark) : "";
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        text += lines_[i];
-        if (i + 1 < lines_.size() || finalBreak_) text += '\n';
+    std::string text;
+    doc_->ini.Save(text, byteOrderMark_);
+    if (!trailingComments_.empty()) {
+        text += (text.empty() || text == kByteOrderMark ? "" : "\n") + trailingComments_ + "\n";
     }
-    return text;
+    if (!windowsLineEnds_) return text;
+    std::string windows;
+    for (char c : text) windows += c == '\n' ? "\r\n" : std::string(1, c);
+    return windows;
 }
 
 bool IniFile::Save(const std::filesystem::path& file, std::string& error) const {
@@ -311,85 +313,30 @@ bool IniFile::Save(const std::filesystem::path& file, std::string& error) const 
     return ReplaceFileContents(file, Text(), error);
 }
 
-std::optional<std::string_view> IniFile::Raw(std::string_view section, std::string_view key) const {
-    std::optional<std::string_view> found;
-    std::string_view current;  // keys before the first section belong to the section ""
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        const IniLine line = ParseLine(lines_[i]);
-        if (line.kind == IniLine::Section) current = line.name;
-        if (line.kind == IniLine::Key && SameName(current, section) && SameName(line.name, key)) {
-            found = line.value;
-        }
-    }
-    return found;
-}
-
-void IniFile::Insert(size_t at, std::string line) {
-    // New lines end as the file's first line does.
-    if (!lines_.empty() && !lines_[0].empty() && lines_[0].back() == '\r') line += '\r';
-    if (at == lines_.size()) finalBreak_ = true;
-    lines_.insert(lines_.begin() + std::ptrdiff_t(at), std::move(line));
+const char* IniFile::Raw(std::string_view section, std::string_view key) const {
+    return doc_->ini.GetValue(std::string(section).c_str(), std::string(key).c_str(), nullptr);
 }
 
 void IniFile::Set(std::string_view section, std::string_view key, const std::string& value) {
-    std::string_view current;
-    bool inSection = section.empty();
-    size_t keyLine = SIZE_MAX;                       // the key's last line
-    size_t endOfSection = inSection ? 0 : SIZE_MAX;  // after the section's last key, or header
-    for (size_t i = 0; i < lines_.size(); ++i) {
-        const IniLine line = ParseLine(lines_[i]);
-        if (line.kind == IniLine::Section) {
-            current = line.name;
-            inSection = SameName(current, section);
-            if (inSection) endOfSection = i + 1;
-        } else if (line.kind == IniLine::Key && inSection) {
-            endOfSection = i + 1;
-            if (SameName(line.name, key)) keyLine = i;
-        }
-    }
-    if (keyLine != SIZE_MAX) {
-        // The name and the blanks around "=" stay as the file has them.
-        std::string& text = lines_[keyLine];
-        const bool windowsEnd = !text.empty() && text.back() == '\r';
-        size_t start = text.find('=') + 1;
-        while (start < text.size() && IsBlank(text[start])) ++start;
-        text.replace(start, std::string::npos, value);
-        if (windowsEnd) text += '\r';
-        return;
-    }
-    std::string line = std::string(key) + "=" + value;
-    if (endOfSection != SIZE_MAX) {
-        Insert(endOfSection, std::move(line));
-        return;
-    }
-    // A new section, after two blank lines (counting those the file ends with).
-    size_t blanks = 0;
-    while (blanks < 2 && blanks < lines_.size()) {
-        const size_t i = lines_.size() - 1 - blanks;
-        if (ParseLine(lines_[i]).kind != IniLine::Blank) break;
-        ++blanks;
-    }
-    for (; !lines_.empty() && blanks < 2; ++blanks) Insert(lines_.size(), "");
-    Insert(lines_.size(), "[" + std::string(section) + "]");
-    Insert(lines_.size(), std::move(line));
+    doc_->ini.SetValue(std::string(section).c_str(), std::string(key).c_str(), value.c_str());
 }
 
 int32_t IniFile::ReadInteger(std::string_view section, std::string_view key, int32_t def) const {
-    const auto raw = Raw(section, key);
+    const char* raw = Raw(section, key);
     int32_t value = def;
-    return raw && ReadIniInteger(DecodeValue(*raw), value) ? value : def;
+    return raw && ReadIniInteger(DecodeValue(raw), value) ? value : def;
 }
 
 std::string IniFile::ReadText(std::string_view section, std::string_view key,
                               std::string_view def) const {
-    const auto raw = Raw(section, key);
-    return raw ? DecodeValue(*raw) : std::string(def);
+    const char* raw = Raw(section, key);
+    return raw ? DecodeValue(raw) : std::string(def);
 }
 
 double IniFile::ReadDecimal(std::string_view section, std::string_view key, double def) const {
-    const auto raw = Raw(section, key);
+    const char* raw = Raw(section, key);
     double value = def;
-    return raw && ReadLocaleDecimal(DecodeValue(*raw), DecimalSeparator(), value) ? value : def;
+    return raw && ReadLocaleDecimal(DecodeValue(raw), DecimalSeparator(), value) ? value : def;
 }
 
 bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {

@@ -3,22 +3,28 @@
 // in memory and in the file. A key that is missing or does not read as the asked type gives
 // the caller's default.
 //
-// The document keeps the file line by line. Writing a key changes its one line or adds a
-// line; every other line (comments, blank lines, keys of other programs, a second key of the
-// same name) stays as it was, in its place. Names of sections and keys are compared without
-// regard to case; of two keys with the same name the last one counts.
+// SimpleIni holds the document. Writing a key changes its value in place or adds it at the end
+// of its section; keys of other programs and comments stay. Names of sections and keys are
+// compared without regard to case; of two keys with the same name the last one counts. A save
+// writes "key=value" lines, a key or section that appears twice once, in its first place (the
+// comment above the repeat is lost with it), and keeps the byte order mark and the Windows
+// line ends of the file it read.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <optional>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class IniFile {
 public:
+    IniFile();
+    ~IniFile();
+    IniFile(IniFile&&) noexcept;
+    IniFile& operator=(IniFile&&) noexcept;
+
     // A settings file larger than this is not a settings file.
     static constexpr size_t kMaxFileSize = 1 << 20;
 
@@ -26,7 +32,7 @@ public:
     // with a message naming the file in `error`, when the file is there but cannot be read
     // completely: the system's message, a file over the size limit, or the line number of a
     // NUL byte or of a line that is neither a [section], a key=value nor a ;comment. The
-    // document then holds the lines before the fault, and Save refuses to write it.
+    // document then holds what came before the fault, and Save refuses to write it.
     bool Load(const std::filesystem::path& file, std::string& error);
     // The same for a text; `problem`, when given, names the faulty line.
     bool LoadText(std::string_view text, std::string* problem = nullptr);
@@ -50,14 +56,16 @@ public:
     void WriteBool(std::string_view section, std::string_view key, bool value);
 
 private:
-    std::optional<std::string_view> Raw(std::string_view section, std::string_view key) const;
-    void Set(std::string_view section, std::string_view key, const std::string& value);
-    void Insert(size_t at, std::string line);
+    struct Doc;
 
-    std::vector<std::string> lines_;  // without their "\n"; a Windows line end keeps its "\r"
-    bool finalBreak_ = true;          // the last line ends with "\n"
-    bool byteOrderMark_ = false;      // the file starts with the UTF-8 byte order mark
-    bool complete_ = true;            // the whole file was read
+    const char* Raw(std::string_view section, std::string_view key) const;
+    void Set(std::string_view section, std::string_view key, const std::string& value);
+
+    std::unique_ptr<Doc> doc_;
+    std::string trailingComments_;  // after the last key or section, which SimpleIni drops
+    bool byteOrderMark_ = false;    // the file starts with the UTF-8 byte order mark
+    bool windowsLineEnds_ = false;  // its first line ends with "\r\n"
+    bool complete_ = true;          // the whole file was read
 };
 
 // Writes `bytes` to `file` through a temporary file and a rename: the old file stays intact

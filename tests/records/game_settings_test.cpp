@@ -4,6 +4,7 @@
 
 #include <map>
 #include <random>
+#include <set>
 #include <sstream>
 
 #include "records/file_helpers.h"
@@ -409,8 +410,10 @@ TEST(HomePage, IsTheLocalPageBesideTheSettingsFile) {
 // Random settings files as people and other programs write them: known keys in any case and
 // order, some twice; other keys, comments, blank lines, Windows line ends, a byte order mark;
 // values of every kind, names in UTF-8 in and outside the Windows code page and in its own bytes.
-// The next load gives the same settings, a file the program wrote comes back byte for byte, the
-// lines it does not write stay in order, and a file it cannot read completely is never touched.
+// The next load gives the same settings, a file the program wrote comes back byte for byte, keys
+// of other programs keep their values, a comment stays unless it stands above a key or section
+// the file already had (which is folded into the first), and a file that cannot be read
+// completely is never touched.
 TEST(SettingsRoundTrip, RandomFilesLoadSaveAndLoadTheSame) {
     // Hundreds of saves, each flushed to the disk: a folder in memory where there is one.
     TempFolder dir(std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp");
@@ -460,20 +463,39 @@ TEST(SettingsRoundTrip, RandomFilesLoadSaveAndLoadTheSame) {
     for (int round = 0; round < 400; ++round) {
         const char separator = round % 2 ? ',' : '.';
         SetDecimalSeparator(separator);
-        std::vector<std::string> lines, foreign;
+        std::vector<std::string> lines, comments;
+        std::vector<std::pair<std::string, std::string>> otherKeys;
+        std::set<std::string> seen;  // sections and section/key pairs, in capitals
+        size_t pending = 0;          // comments waiting for the line they stand above
+        const auto entry = [&](const std::string& name) {
+            if (!seen.insert(name).second) comments.resize(comments.size() - pending);
+            pending = 0;
+        };
         for (size_t n = pick(10); n-- > 0;) {
             const auto& keys = sections[pick(sections.size())];
+            std::string section = keys[0];
+            for (char& c : section) c = char(std::toupper(c));
             lines.push_back(" [" + keys[0] + "]");
+            entry(section);
             for (size_t k = pick(12); k-- > 0;) {
                 std::string value;
                 for (size_t t = 1 + pick(3); t-- > 0;) value += texts[pick(std::size(texts))];
                 if (pick(4) == 0) {
-                    foreign.push_back(pick(2) ? "; " + value
-                                              : "OTHER_" + digits(1) + " = " + value);
-                    lines.push_back(foreign.back());
+                    if (pick(2)) {
+                        comments.push_back("; " + value);
+                        lines.push_back(comments.back());
+                        ++pending;
+                    } else {
+                        otherKeys.emplace_back(keys[0], "OTHER_" + digits(1));
+                        lines.push_back(otherKeys.back().second + " = " + value);
+                        entry(section + "/" + otherKeys.back().second);
+                    }
                     continue;
                 }
                 const std::string& key = keys[1 + pick(keys.size() - 1)];
+                std::string upper = key;
+                for (char& c : upper) c = char(std::toupper(c));
+                entry(section + "/" + upper);
                 if (key.find("NAME") == key.npos && key != "RUB" && key != "KEY") {
                     value = (pick(4) ? "" : "-") + digits(1 + pick(8)) +
                             (pick(2) ? (pick(6) ? separator : '.') + digits(1 + pick(7)) : "");
@@ -501,9 +523,14 @@ TEST(SettingsRoundTrip, RandomFilesLoadSaveAndLoadTheSame) {
         ASSERT_EQ(loadAndSave(second), 2);
         EXPECT_EQ(second, first);
         EXPECT_EQ(ReadBytes(file), written);
-        for (size_t i = 0, at = 0; i < foreign.size(); ++i, ++at) {
-            at = written.find("\n" + foreign[i] + end, at);
-            ASSERT_NE(at, std::string::npos) << "lost: " << foreign[i];
+        IniFile before, after;
+        before.LoadText(text);
+        after.LoadText(written);
+        for (const auto& [section, key] : otherKeys) {
+            EXPECT_EQ(after.ReadText(section, key, "?"), before.ReadText(section, key, "!")) << key;
+        }
+        for (const std::string& comment : comments) {
+            EXPECT_NE(written.find("\n" + comment + end), std::string::npos) << "lost: " << comment;
         }
     }
     SetDecimalSeparator('.');

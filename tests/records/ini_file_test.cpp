@@ -132,6 +132,23 @@ TEST(IniFile, ReadsHandWrittenFilesLeniently) {
     EXPECT_EQ(ini.ReadText("USER", "PLAYER_NAME_2", ""), "Vojtěch Žák");
 }
 
+TEST(IniFile, ASaveKeepsCommentsLineEndsAndTheByteOrderMarkOfTheFileItRead) {
+    IniFile ini;
+    // A note at the very end of the file once vanished at the first save.
+    ASSERT_TRUE(ini.LoadText(
+        "\xEF\xBB\xBF; Kvelta\r\n\r\n[USER]\r\n; who\r\nPLAYER_NAME_1 = Eva \r\n[EXTRA]\r\n"
+        "KEY=1\r\n[user]\r\nPLAYER_NAME_2=Jan\r\n\r\n; last\r\n\r\n; notes\r\n"));
+    ini.WriteInteger("GAME", "POCET_HER", 3);
+    const std::string saved =
+        "\xEF\xBB\xBF; Kvelta\r\n\r\n\r\n[USER]\r\n\r\n; who\r\nPLAYER_NAME_1=Eva\r\n"
+        "PLAYER_NAME_2=Jan\r\n\r\n\r\n[EXTRA]\r\nKEY=1\r\n\r\n\r\n[GAME]\r\nPOCET_HER=3\r\n"
+        "\r\n; last\r\n\r\n; notes\r\n";
+    EXPECT_EQ(ini.Text(), saved);
+    IniFile back;
+    ASSERT_TRUE(back.LoadText(saved));
+    EXPECT_EQ(back.Text(), saved);
+}
+
 TEST(IniFile, MissingFileReadsAsEmptyAndAnUnreadableOneIsAnError) {
     TempFolder dir;
     IniFile ini;
