@@ -103,6 +103,11 @@ TMain::TMain(Setup setup)
     // The order matters: the settings load last, into a game and controls that exist.
     sound_ = std::make_unique<TWavSound>(setup_.audioOutput ? *setup_.audioOutput
                                                             : TWavSound::HasAudioOutput());
+    // Said after the game call that played it, never from inside it.
+    sound_->onBadFile = [this](const QString& text) {
+        QMetaObject::invokeMethod(
+            this, [this, text] { Report(text); }, Qt::QueuedConnection);
+    };
     HraDisableAll();
     // The default card back; a table without one still plays.
     std::string error;
