@@ -8,6 +8,7 @@ KVELTA_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev libsimpleini-dev
     qt6-base-dev qt6-multimedia-dev fonts-dejavu-core
     clang-format
+    desktop-file-utils appstream
 )
 
 kvelta_install_packages() {

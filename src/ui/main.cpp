@@ -10,6 +10,7 @@
 #include "base/text_format.h"
 #include "ui/about_box.h"
 #include "ui/card_picture.h"
+#include "ui/quit_signals.h"
 #include "ui/tmain.h"
 #include "ui/view_stychu.h"
 #include "ui/vyhodnoceni.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     main.SetResultView(&result);
 
     main.show();
+    CloseOnQuitSignals(&main);
     splash->raise();
     return app.exec();
 }

@@ -85,8 +85,10 @@ std::optional<uint64_t> SeedFromText(const char* text) {
 
 TMain::Setup TMain::DefaultSetup() {
     Setup setup;
-    setup.settingsFile =
-        QDir(QCoreApplication::applicationDirPath()).filePath(Q(kSettingsFileName));
+    // The installed program's folder is read-only: its launcher names the player's own folder.
+    const QString folder = qEnvironmentVariable("KVELTA_SETTINGS_DIR");
+    setup.settingsFile = QDir(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder)
+                             .filePath(Q(kSettingsFileName));
     setup.statisticsFile = Q(kPlayingFileName);
     return setup;
 }
@@ -102,6 +104,11 @@ TMain::TMain(Setup setup)
     // The order matters: the settings load last, into a game and controls that exist.
     sound_ = std::make_unique<TWavSound>(setup_.audioOutput ? *setup_.audioOutput
                                                             : TWavSound::HasAudioOutput());
+    // Said after the game call that played it, never from inside it.
+    sound_->onBadFile = [this](const QString& text) {
+        QMetaObject::invokeMethod(
+            this, [this, text] { Report(text); }, Qt::QueuedConnection);
+    };
     HraDisableAll();
     // The default card back; a table without one still plays.
     std::string error;
@@ -399,9 +406,12 @@ void TMain::closeEvent(QCloseEvent* event) {
     sound_->PlaySound("wavs\\konec.wav", false);
     if (settings_.loaded) {
         std::string error;
+        // Names, money and rules would be lost without a word: the player hears it once, here.
         if (!SaveSettings(setup_.settingsFile.toStdString(), settings_, *game_, *this, error) &&
             !error.empty())
-            Report(Q(error));
+            Report(QStringLiteral("Nastavení nelze uložit, jména, peníze a pravidla této hry se "
+                                  "ztratí.\n%1")
+                       .arg(Q(error)));
     }
     event->accept();
 }

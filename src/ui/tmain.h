@@ -44,7 +44,7 @@ class TMain : public QMainWindow, public ITableView, public ISettingsWindow, pub
     Q_OBJECT
 public:
     struct Setup {
-        QString settingsFile;    // "Kvelta.ini" in the program's folder
+        QString settingsFile;    // "Kvelta.ini" in the program's folder or KVELTA_SETTINGS_DIR
         QString statisticsFile;  // "Playing.dta" in the current folder
         // Errors and the game's plain messages; a message box unless a test listens.
         std::function<void(const QString&)> report;

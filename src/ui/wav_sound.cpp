@@ -101,7 +101,13 @@ void TWavSound::PlaySound(std::string_view file, bool noWait) {
     if (!hasOutput_) return;
     const QString path = LocalPath(file);
     const std::optional<int> length = WavDurationMs(path);
-    if (!length) return;
+    if (!length) {
+        if (onBadFile && QFile::exists(path) && !badFiles_.contains(path)) {
+            badFiles_.insert(path);
+            onBadFile(QStringLiteral("%1 není zvuk WAV, hra ho vynechá.").arg(path));
+        }
+        return;
+    }
     lastPlayed_ = path;
     const QUrl url = QUrl::fromLocalFile(path);
     if (effect_->source() != url) effect_->setSource(url);

@@ -4,7 +4,9 @@
 // without an audio output, plays nothing and never waits.
 #pragma once
 
+#include <QSet>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -32,6 +34,10 @@ public:
     void PlaySound(std::string_view file, bool noWait) override;
     void SayCall(int seatNo, std::string_view callWord) override;
 
+    // Told once per file when a sound file is there but is no WAV that can be played; a
+    // missing file is no fault and stays silent.
+    std::function<void(const QString&)> onBadFile;
+
     // The file of the last play that reached the audio output; empty before the first.
     const QString& lastPlayed() const { return lastPlayed_; }
 
@@ -41,4 +47,5 @@ private:
     std::unique_ptr<QSoundEffect> effect_;
     bool hasOutput_ = false;
     QString lastPlayed_;
+    QSet<QString> badFiles_;
 };

@@ -33,6 +33,13 @@ refused "--seed takes a number" --seed -1
 refused "no card at place 33" --pack "$pack,"
 refused "the card 0_13 twice" --pack "${pack%0_14}0_13"
 
+# --help asks for the usage: on the standard output, and no error.
+for help in --help -h; do
+    out=$("$sim" --deals 5 "$help" 2>"$tmp/err")
+    [ $? -eq 0 ] && [[ $out == usage:* ]] && [ ! -s "$tmp/err" ] || fail "$help"
+done
+refused "unknown argument --helpme" --helpme
+
 # --full and --split in either order, the last one counting.
 "$sim" --pack "$pack" --full --split --events | grep -q '"full":false' &&
     "$sim" --pack "$pack" --split --full --events | grep -q '"full":true' || fail "--full, --split"

@@ -54,6 +54,21 @@ private slots:
         QCOMPARE(QString::fromStdString(std::string(CallWordFile(word.toStdString()))), file);
     }
 
+    // A file that is there but no WAV is named once; a missing one is silent.
+    void aFileThatIsNoWavIsNamedOnce() {
+        TempFolder folder;
+        folder.Write("wavs/karta.wav", "RIFF....WAVEjunk");
+        TWavSound sound(true);
+        QStringList told;
+        sound.onBadFile = [&](const QString& text) { told << text; };
+        sound.PlaySound("wavs\\karta.wav", false);
+        sound.PlaySound("wavs\\karta.wav", true);
+        sound.PlaySound("wavs\\missing.wav", false);
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].contains("wavs/karta.wav"), qPrintable(told[0]));
+        QVERIFY(sound.lastPlayed().isEmpty());
+    }
+
     void durationComesFromTheHeaderAndTheFile() {
         TempFolder folder;
         folder.Write("a.wav", Wav(300));

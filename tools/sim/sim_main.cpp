@@ -3,7 +3,7 @@
 // checked as it goes.
 //
 //   kvelta-sim [--rules FILE] [--deals N] [--seed S] [--pack C1,...,C32] [--full|--split]
-//              [--packs FILE] [--stats FILE] [--events] [--human random|replay FILE]
+//              [--packs FILE] [--stats FILE] [--events] [--human random|replay FILE] [--help]
 //
 // With --human, seat 1 is the human's own seat, clicked through by a script (sim_human.h).
 #include <sys/stat.h>
@@ -56,14 +56,18 @@ struct Options {
 // Enough for any deliberate run; a count beyond it is a typing error, not hours of waiting.
 constexpr uint64_t kMaxDeals = 1'000'000'000;
 
-[[noreturn]] void Usage(const std::string& problem) {
-    std::fprintf(stderr,
-                 "kvelta-sim: %s\n"
+void PrintUsage(std::FILE* out) {
+    std::fprintf(out,
                  "usage: kvelta-sim [--rules FILE] [--deals N] [--seed S] "
                  "[--pack C1,...,C32] [--full|--split] [--packs FILE] [--stats FILE] "
                  "[--events] [--human random|replay FILE]\n"
                  "  N from 0 to %llu, S from 0 to 18446744073709551615\n",
-                 problem.c_str(), (unsigned long long)kMaxDeals);
+                 (unsigned long long)kMaxDeals);
+}
+
+[[noreturn]] void Usage(const std::string& problem) {
+    std::fprintf(stderr, "kvelta-sim: %s\n", problem.c_str());
+    PrintUsage(stderr);
     std::exit(2);
 }
 
@@ -121,7 +125,10 @@ Options ParseOptions(int argc, char** argv) {
             if (i + 1 >= argc) Usage(arg + " needs a value");
             return argv[++i];
         };
-        if (arg == "--rules") {
+        if (arg == "--help" || arg == "-h") {
+            PrintUsage(stdout);
+            std::exit(0);
+        } else if (arg == "--rules") {
             o.rulesFile = value();
         } else if (arg == "--deals") {
             uint64_t n;
