@@ -338,8 +338,10 @@ void THra::UnflekedGameEnd() {
         PlaySound("wavs\\smula.wav", true);
     }
     const double total = base + seven;
-    if (result_->ShowResult(talon, trumpCard)) newGameRequested = true;
+    // The money moves before the result view opens: a window closed while it is shown saves
+    // the balances, and they must already hold this game.
     Transfer(declarer, total, false);
+    if (result_->ShowResult(talon, trumpCard)) newGameRequested = true;
     LogLine("Nefleknutá hra");
     ShowFinance();
     for (THrac* s : seats) s->PutRemainingOnPile();

@@ -195,8 +195,12 @@ TEST(UnflekedGameEnd, AnUndoubledSuitGameWithADeclaredSevenIsSettledAtOnce) {
     t.game->sevenDeclared = true;
     t.game->gamesPlayed = 7;
     t.result.answerDeal = true;
+    // A window closed while the result is shown saves the balances: the game is in them.
+    double declarerMoneyShown = 0;
+    t.result.onShow = [&] { declarerMoneyShown = t.game->Seat(2)->money; };
     t.game->AnnouncePhase(t.game->Seat(2));
     THra& g = *t.game;
+    EXPECT_DOUBLE_EQ(declarerMoneyShown, 101.0);
     EXPECT_EQ(g.state, Waiting);
     EXPECT_EQ(g.tricksPlayed, 10);
     EXPECT_TRUE(g.newGameRequested);

@@ -82,12 +82,14 @@ struct RecordingResult : NullResultView {
     std::vector<std::string> lines;
     std::vector<std::string> trickLeaders;
     int shown = 0;
-    bool answerDeal = false;  // closes with "Rozdat" when true
+    bool answerDeal = false;       // closes with "Rozdat" when true
+    std::function<void()> onShow;  // runs while the result is on screen
     void ClearResultLines() override { lines.clear(); }
     void AddResultLine(std::string_view t) override { lines.emplace_back(t); }
     bool KeepsLines() const override { return true; }
     bool ShowResult(const Card (&)[2], const Card&) override {
         ++shown;
+        if (onShow) onShow();
         return answerDeal;
     }
     void AddTrickRow(std::string_view name, const Card (&)[3]) override {
