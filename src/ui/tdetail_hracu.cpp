@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/dialog_style.h"
+
 TDetail_Hracu::TDetail_Hracu(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Nastavení"));
     auto* names = new QGroupBox(QStringLiteral("Jména hráčů"));
@@ -18,15 +20,9 @@ TDetail_Hracu::TDetail_Hracu(QWidget* parent) : QDialog(parent) {
     form->addRow(QStringLiteral("Hráč č. 1"), Edit2);
     form->addRow(QStringLiteral("Hráč č. 2"), Edit3);
 
-    OKBtn = new QPushButton(QStringLiteral("Ok"));
-    OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
     auto* top = new QVBoxLayout(this);
     top->addWidget(names);
-    top->addLayout(buttons);
+    OKBtn = AddOkRow(this, top, QStringLiteral("Ok"));
 }
 
 QLineEdit* TDetail_Hracu::NameField(int seatNo) const {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "records/statistics.h"
+#include "ui/dialog_style.h"
 
 TStatistika::TStatistika(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Statistika hráče"));
@@ -28,15 +29,9 @@ TStatistika::TStatistika(QWidget* parent) : QDialog(parent) {
             grid->addWidget(*cells[r][c], r + 1, c + 1, Qt::AlignRight);
         }
     }
-    OKBtn = new QPushButton(QStringLiteral("OK"));
-    OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
     auto* top = new QVBoxLayout(this);
     top->addLayout(grid);
-    top->addLayout(buttons);
+    OKBtn = AddOkRow(this, top, QStringLiteral("OK"));
 }
 
 void TStatistika::ShowPlayer(const TStatPlayer& p) {
