@@ -293,5 +293,5 @@ void THra::ShowFinance() {
 
 void THra::AddResultAmount(std::string_view label, double amount) {
     if (!resultShown_) return;
-    result_->AddResultLine(FormatResultAmountLine(label, amount, DecimalSeparator()));
+    result_->AddResultAmount(label, amount);
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <map>
 
 #include "base/text_format.h"
 #include "game/trick_rules.h"
@@ -76,24 +77,48 @@ void SimWatch::ShowMessage(std::string_view text) {
     Fail("message: " + std::string(text));
 }
 
+template <class Count>
+Count& SimWatch::Tallied(Tally<Count>& tally, std::string_view key) {
+    auto it = tally.find(key);
+    if (it == tally.end()) it = tally.emplace(std::string(key), Count{}).first;
+    return it->second;
+}
+
+// A line counts by its label: the text without the amount or points after it. A line that is
+// nothing but a rule counts nowhere.
+void SimWatch::CountResultLine(std::string_view text) {
+    const size_t end = text.find_last_not_of("0123456789.,- ");
+    if (end != std::string_view::npos) ++Tallied(resultLines_, text.substr(0, end + 1));
+}
+
 void SimWatch::AddResultLine(std::string_view text) {
     ++produced_;
-    // Counted by the label the line was made from, without its amount or points. A long
-    // amount may cut the label short (no blank is left before the number): such a line counts
-    // with the label seen before that it begins.
-    const size_t end = text.find_last_not_of("0123456789.,- ");
-    if (end != std::string_view::npos) {
-        std::string label(text.substr(0, end + 1));
-        if (end + 1 < text.size() && text[end + 1] != ' ') {
-            const auto whole = resultLines_.lower_bound(label);
-            if (whole != resultLines_.end() && whole->first.compare(0, label.size(), label) == 0)
-                label = whole->first;
-        }
-        ++resultLines_[label];
-    }
+    CountResultLine(text);
     if (!events_) return;
     line_ = "{\"result\":";
     AppendJsonString(line_, text);
+    line_ += '}';
+    Emit(line_);
+}
+
+// The label itself is counted, so that a long amount cutting the shown label short still
+// counts with its own label; the line is laid out only when it is written.
+void SimWatch::AddResultAmount(std::string_view label, double amount) {
+    ++produced_;
+    CountResultLine(label);
+    if (!events_) return;
+    line_ = "{\"result\":";
+    AppendJsonString(line_, FormatResultAmountLine(label, amount, DecimalSeparator()));
+    line_ += '}';
+    Emit(line_);
+}
+
+void SimWatch::AddResultNumber(std::string_view label, int n) {
+    ++produced_;
+    CountResultLine(label);
+    if (!events_) return;
+    line_ = "{\"result\":";
+    AppendJsonString(line_, PadRight(label, 30) + std::to_string(n));
     line_ += '}';
     Emit(line_);
 }
@@ -115,7 +140,7 @@ void SimWatch::Fail(const std::string& what) {
 
 void SimWatch::SayCall(int seatNo, std::string_view callWord) {
     ++produced_;
-    auto& [all, seatOne] = calls_[std::string(callWord)];
+    auto& [all, seatOne] = Tallied(calls_, callWord);
     ++all;
     if (seatNo == 1) ++seatOne;
 }
@@ -213,11 +238,15 @@ void SimWatch::DealEnded() {
 }
 
 void SimWatch::PrintSummary(std::FILE* out) const {
+    // In the order of their texts, whatever order they were first met in.
+    const std::map<std::string_view, long long> lines(resultLines_.begin(), resultLines_.end());
+    const std::map<std::string_view, std::pair<long long, long long>> calls(calls_.begin(),
+                                                                            calls_.end());
     std::fprintf(out, "result lines:\n");
-    for (const auto& [label, n] : resultLines_)
+    for (const auto& [label, n] : lines)
         std::fprintf(out, "  %s %lld\n", PadRight(label, 36).c_str(), n);
     std::fprintf(out, "calls (all seats, seat 1):\n");
-    for (const auto& [word, n] : calls_)
+    for (const auto& [word, n] : calls)
         std::fprintf(out, "  %s %lld %lld\n", PadRight(word, 36).c_str(), n.first, n.second);
     std::fprintf(out, "highest doubling: %d %s\n", highestFlek_,
                  std::string(FlekName(highestFlek_)).c_str());
