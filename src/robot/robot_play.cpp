@@ -38,9 +38,9 @@ void TRobot::AddHand() {
 
 // The cards of the hand that the legal-play rule allows now, in slot order.
 void TRobot::AddLegalCards() {
-    const PlayRule rule(*game, *this);
+    const uint32_t legal = PlayRule(*game, *this).Allowed(HeldCards());
     for (int i = 1; i <= 10; ++i)
-        if (hand[i].state == inHand && rule.Allows(hand[i].triple()))
+        if (hand[i].state == inHand && (legal & CardBit(hand[i].suit, hand[i].rank)))
             candidates_.Add(hand[i].triple());
 }
 

@@ -78,17 +78,24 @@ void SimWatch::ShowMessage(std::string_view text) {
 }
 
 template <class Count>
-Count& SimWatch::Tallied(Tally<Count>& tally, std::string_view key) {
-    auto it = tally.find(key);
-    if (it == tally.end()) it = tally.emplace(std::string(key), Count{}).first;
+Count& SimWatch::Tally<Count>::operator[](std::string_view key) {
+    Recent& r = recent[(reinterpret_cast<uintptr_t>(key.data()) >> 3) % recent.size()];
+    if (r.data == key.data() && r.entry->first == key) return r.entry->second;
+    auto it = map.find(key);
+    if (it == map.end()) it = map.emplace(std::string(key), Count{}).first;
+    r = {key.data(), &*it};
     return it->second;
 }
 
 // A line counts by its label: the text without the amount or points after it. A line that is
 // nothing but a rule counts nowhere.
 void SimWatch::CountResultLine(std::string_view text) {
-    const size_t end = text.find_last_not_of("0123456789.,- ");
-    if (end != std::string_view::npos) ++Tallied(resultLines_, text.substr(0, end + 1));
+    auto amountChar = [](char c) {
+        return (c >= '0' && c <= '9') || c == '.' || c == ',' || c == '-' || c == ' ';
+    };
+    size_t end = text.size();
+    while (end > 0 && amountChar(text[end - 1])) --end;
+    if (end > 0) ++resultLines_[text.substr(0, end)];
 }
 
 void SimWatch::AddResultLine(std::string_view text) {
@@ -140,7 +147,7 @@ void SimWatch::Fail(const std::string& what) {
 
 void SimWatch::SayCall(int seatNo, std::string_view callWord) {
     ++produced_;
-    auto& [all, seatOne] = Tallied(calls_, callWord);
+    auto& [all, seatOne] = calls_[callWord];
     ++all;
     if (seatNo == 1) ++seatOne;
 }
@@ -183,10 +190,9 @@ void SimWatch::TalonLaid(const THrac& seat) {
 void SimWatch::CardPlaying(const THrac& seat, const TKarta& card) {
     const THra& g = *game_;
     if (&seat != g.onTurn) Fail("seat " + std::to_string(seat.seatNo) + " played out of turn");
-    bool held = false;
-    for (int i = 1; i <= 10; ++i)
-        if (&seat.hand[i] == &card && card.state == inHand) held = true;
-    if (!held) Fail("seat " + std::to_string(seat.seatNo) + " played a card it does not hold");
+    const int slot = seat.SlotOf(card);
+    if (slot < 1 || slot > 10 || card.state != inHand)
+        Fail("seat " + std::to_string(seat.seatNo) + " played a card it does not hold");
     if (!IsLegalPlay(g, seat, card.triple()))
         Fail("seat " + std::to_string(seat.seatNo) + " played " + CardCode(card.triple()) +
              " against the rules (trick " + std::to_string(g.tricksPlayed + 1) + ")");
@@ -239,9 +245,10 @@ void SimWatch::DealEnded() {
 
 void SimWatch::PrintSummary(std::FILE* out) const {
     // In the order of their texts, whatever order they were first met in.
-    const std::map<std::string_view, long long> lines(resultLines_.begin(), resultLines_.end());
-    const std::map<std::string_view, std::pair<long long, long long>> calls(calls_.begin(),
-                                                                            calls_.end());
+    const std::map<std::string_view, long long> lines(resultLines_.map.begin(),
+                                                      resultLines_.map.end());
+    const std::map<std::string_view, std::pair<long long, long long>> calls(calls_.map.begin(),
+                                                                            calls_.map.end());
     std::fprintf(out, "result lines:\n");
     for (const auto& [label, n] : lines)
         std::fprintf(out, "  %s %lld\n", PadRight(label, 36).c_str(), n);

@@ -2,6 +2,7 @@
 // asked, writes every event as one JSON object per line.
 #pragma once
 
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -68,10 +69,18 @@ private:
         using is_transparent = void;
         size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
     };
+    // The texts come mostly from the same few places of the program, so the last entry found
+    // for each place (by the text's address, its bytes compared) is tried before the map.
     template <class Count>
-    using Tally = std::unordered_map<std::string, Count, TextHash, std::equal_to<>>;
-    template <class Count>
-    static Count& Tallied(Tally<Count>& tally, std::string_view key);
+    struct Tally {
+        std::unordered_map<std::string, Count, TextHash, std::equal_to<>> map;
+        struct Recent {
+            const char* data = nullptr;
+            std::pair<const std::string, Count>* entry = nullptr;
+        };
+        std::array<Recent, 64> recent{};
+        Count& operator[](std::string_view key);
+    };
 
     void CountResultLine(std::string_view labelOrLine);
     void Emit(const std::string& line);
