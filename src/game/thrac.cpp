@@ -56,13 +56,15 @@ void THrac::PutCard(int slot, const TKarta& card) {
 
 void THrac::SetCardState(int slot, uint8_t state) {
     if (slot < 0 || slot >= int(hand.size())) return;
-    if (twice_) {
-        hand[slot].state = state;
-        return RecountHand();
-    }
-    Uncount(slot);
-    hand[slot].state = state;
-    Count(slot);
+    TKarta& k = hand[slot];
+    const bool was = k.state == inHand;
+    k.state = state;
+    if (slot < 1 || slot > 10 || was == (state == inHand)) return;
+    if (twice_) return RecountHand();
+    if (was)
+        held_ &= ~CardBit(k.suit, k.rank);
+    else
+        Count(slot);
 }
 
 void THrac::ClearHand() {
@@ -100,6 +102,19 @@ THrac::HandIndex THrac::IndexHand() const {
     return index;
 }
 
+uint16_t THrac::SlotsOf(uint32_t cards) const {
+    uint16_t slots = 0;
+    if (twice_) {
+        for (int i = 1; i <= 10; ++i)
+            if (hand[i].state == inHand && (cards & CardBit(hand[i].suit, hand[i].rank)))
+                slots = uint16_t(slots | 1u << i);
+        return slots;
+    }
+    for (cards &= held_; cards; cards &= cards - 1)
+        slots = uint16_t(slots | 1u << slotOf_[BitIndex(cards)]);
+    return slots;
+}
+
 int THrac::FindBeater(const Card& card) const {
     int first = 0;
     for (uint32_t cards = held_ & SuitBits(card.suit); cards; cards &= cards - 1) {
@@ -133,18 +148,27 @@ int THrac::FindPlayedSlot() const {
 // before the ace, else by rank). Only the cards move: each slot keeps its state and picture.
 void THrac::SortHand(bool tenBeforeAce) {
     const int n = std::min<int>(cardCount, 12);
-    auto after = [tenBeforeAce](const Card& x, const Card& y) {
-        const int kx = tenBeforeAce ? x.strength : x.rank;
-        const int ky = tenBeforeAce ? y.strength : y.rank;
-        return x.suit < y.suit || (x.suit == y.suit && kx > ky);
+    // One number orders the cards; equal numbers keep their order, as the pairwise swaps that
+    // this sort replaces kept it.
+    auto key = [tenBeforeAce](const Card& c) {
+        return (255 - c.suit) * 256 + (tenBeforeAce ? c.strength : c.rank);
     };
     std::array<Card, 13> cards;
-    for (int i = 1; i <= n; ++i) cards[i] = hand[i].triple();
-    for (int i = 2; i <= n; ++i) {  // insertion sort: stable, like the pairwise swaps it replaces
+    std::array<int, 13> keys;
+    for (int i = 1; i <= n; ++i) {
+        cards[i] = hand[i].triple();
+        keys[i] = key(cards[i]);
+    }
+    for (int i = 2; i <= n; ++i) {
         const Card c = cards[i];
+        const int k = keys[i];
         int j = i - 1;
-        for (; j >= 1 && after(cards[j], c); --j) cards[j + 1] = cards[j];
+        for (; j >= 1 && keys[j] > k; --j) {
+            cards[j + 1] = cards[j];
+            keys[j + 1] = keys[j];
+        }
         cards[j + 1] = c;
+        keys[j + 1] = k;
     }
     for (int i = 1; i <= n; ++i) hand[i].SetTriple(cards[i]);
     RecountHand();

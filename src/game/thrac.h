@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <string>
 
@@ -56,9 +57,15 @@ public:
     // The slot (0..12) of a card object of this hand; -1 for any other.
     int SlotOf(const TKarta& card) const;
 
-    uint32_t HeldCards() const { return held_; }
+    uint32_t HeldCards() const {
+        assert(HandCacheAgrees() && "hand[] written without RecountHand");
+        return held_;
+    }
+    // The slots (bit i for slot i) holding those of `cards` that are held.
+    uint16_t SlotsOf(uint32_t cards) const;
     // The first slot holding the card, 0 if none.
     int FindCard(uint8_t suit, uint8_t rank) const {
+        assert(HandCacheAgrees() && "hand[] written without RecountHand");
         const uint32_t bit = CardBit(suit, rank);
         return held_ & bit ? slotOf_[BitIndex(bit)] : 0;
     }

@@ -10,16 +10,11 @@
 
 namespace {
 
+// A card that is no card has no bit, so n distinct cards are n bits.
 bool DistinctCards(const Card* cards, int n) {
-    uint32_t seen[4] = {};
-    for (int i = 0; i < n; ++i) {
-        const Card& c = cards[i];
-        if (c.suit > 3 || c.rank < 7 || c.rank > 14) return false;
-        const uint32_t bit = 1u << c.rank;
-        if (seen[c.suit] & bit) return false;
-        seen[c.suit] |= bit;
-    }
-    return true;
+    uint32_t seen = 0;
+    for (int i = 0; i < n; ++i) seen |= CardBit(cards[i].suit, cards[i].rank);
+    return CountCards(seen) == n;
 }
 
 double MoneySum(const THra& g) {
