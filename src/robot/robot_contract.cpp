@@ -62,14 +62,20 @@ uint32_t SuitOf(uint32_t cards, uint8_t suit) {
     return (cards >> (suit * 8)) & 0xFF;
 }
 
+// The score of a hand without its slotMarks.
+int16_t Score(const std::array<int16_t, 256>& bySuit, uint32_t held) {
+    int16_t score = 0;
+    for (uint8_t s = 0; s < 4; ++s) score = int16_t(score + bySuit[SuitOf(held, s)]);
+    return score;
+}
+
 }  // namespace
 
 // slotMarks of each card held: the ranks of its suit missing below it.
 int16_t TRobot::BetlScore() {
     for (int i = 1; i <= cardCount && i <= 12; ++i) slotMarks[i] = 255;
     const uint32_t held = HeldCards();
-    int16_t score = 0;
-    for (uint8_t s = 0; s < 4; ++s) score = int16_t(score + kSuitScores.betl[SuitOf(held, s)]);
+    const int16_t score = Score(kSuitScores.betl, held);
     for (uint32_t cards = held; cards; cards &= cards - 1) {
         const int b = __builtin_ctz(cards), r = b % 8;
         const uint8_t suit = uint8_t(b / 8);
@@ -83,8 +89,7 @@ int16_t TRobot::BetlScore() {
 int16_t TRobot::DurchScore() {
     for (int i = 1; i <= cardCount && i <= 12; ++i) slotMarks[i] = 255;
     const uint32_t held = HeldCards();
-    int16_t score = 0;
-    for (uint8_t s = 0; s < 4; ++s) score = int16_t(score + kSuitScores.durch[SuitOf(held, s)]);
+    const int16_t score = Score(kSuitScores.durch, held);
     for (uint32_t cards = held; cards; cards &= cards - 1) {
         const int b = __builtin_ctz(cards), r = b % 8;
         const uint8_t suit = uint8_t(b / 8);
@@ -118,10 +123,12 @@ bool TRobot::AnswerGame() {
     evaluation = 255;
     if (g.sevenDeclared && g.hundredDeclared) return true;
     if (g.contractKind == Barva) {
-        const int16_t b = BetlScore();
-        const int16_t d = DurchScore();
+        // Only the scores are compared here: the slotMarks that the talon lays away by come
+        // from the scoring below, or from the take-over's own.
+        const int16_t b = Score(kSuitScores.betl, HeldCards());
+        const int16_t d = Score(kSuitScores.durch, HeldCards());
         if (b < d) {
-            evaluation = BetlScore();
+            evaluation = b;
             if (evaluation < kBetlTakeOverScore && TakeOver(Betl)) return false;
         }
     }
