@@ -148,28 +148,21 @@ int THrac::FindPlayedSlot() const {
 // before the ace, else by rank). Only the cards move: each slot keeps its state and picture.
 void THrac::SortHand(bool tenBeforeAce) {
     const int n = std::min<int>(cardCount, 12);
-    // One number orders the cards; equal numbers keep their order, as the pairwise swaps that
-    // this sort replaces kept it.
-    auto key = [tenBeforeAce](const Card& c) {
-        return (255 - c.suit) * 256 + (tenBeforeAce ? c.strength : c.rank);
-    };
-    std::array<Card, 13> cards;
-    std::array<int, 13> keys;
+    // One number orders the cards, the slot below it: equal cards keep their order, as they
+    // did under the pairwise swaps this sort replaces.
+    std::array<int, 13> order;
     for (int i = 1; i <= n; ++i) {
-        cards[i] = hand[i].triple();
-        keys[i] = key(cards[i]);
+        const TKarta& c = hand[i];
+        order[i] = ((255 - c.suit) * 256 + (tenBeforeAce ? c.strength : c.rank)) * 16 + i;
     }
     for (int i = 2; i <= n; ++i) {
-        const Card c = cards[i];
-        const int k = keys[i];
+        const int o = order[i];
         int j = i - 1;
-        for (; j >= 1 && keys[j] > k; --j) {
-            cards[j + 1] = cards[j];
-            keys[j + 1] = keys[j];
-        }
-        cards[j + 1] = c;
-        keys[j + 1] = k;
+        for (; j >= 1 && order[j] > o; --j) order[j + 1] = order[j];
+        order[j + 1] = o;
     }
+    std::array<Card, 13> cards;
+    for (int i = 1; i <= n; ++i) cards[i] = hand[order[i] % 16].triple();
     for (int i = 1; i <= n; ++i) hand[i].SetTriple(cards[i]);
     RecountHand();
 }
