@@ -48,6 +48,7 @@ void GiveCards(THrac& seat, std::initializer_list<Card> cards) {
         k.state = inHand;
     }
     seat.cardCount = uint8_t(slot);
+    seat.RecountHand();
     seat.StrengthPass();
 }
 

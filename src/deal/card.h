@@ -10,6 +10,7 @@
 // Only tens and aces carry points (10 each, 80 in the pack).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,6 +26,25 @@ struct Card {
 // Two cards are the same card when suit and rank agree; strength is only an ordering value.
 inline bool SameCard(const Card& a, const Card& b) {
     return a.suit == b.suit && a.rank == b.rank;
+}
+
+// A set of cards in 32 bits: eight bits a suit, from the seven up. CardBit is 0 for anything
+// that is no card.
+constexpr uint32_t CardBit(uint8_t suit, uint8_t rank) {
+    return suit < 4 && rank >= 7 && rank <= 14 ? 1u << (suit * 8 + rank - 7) : 0;
+}
+constexpr uint32_t SuitBits(uint8_t suit) {
+    return suit < 4 ? 0xFFu << (suit * 8) : 0;
+}
+// How many cards of a set there are.
+inline int CountCards(uint32_t cards) {
+    static constexpr auto kBits = [] {
+        std::array<uint8_t, 256> t{};
+        for (int i = 1; i < 256; ++i) t[i] = uint8_t((i & 1) + t[i / 2]);
+        return t;
+    }();
+    return kBits[cards & 0xFF] + kBits[(cards >> 8) & 0xFF] + kBits[(cards >> 16) & 0xFF] +
+           kBits[cards >> 24];
 }
 
 constexpr uint8_t kSeven = 7, kTen = 10, kSpodek = 11, kSvrsek = 12, kKral = 13, kAce = 14;

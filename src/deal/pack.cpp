@@ -1,5 +1,7 @@
 #include "deal/pack.h"
 
+#include <algorithm>
+
 #include "deal/random.h"
 
 bool PackAndPile::PileToPack() {
@@ -32,9 +34,12 @@ void PackAndPile::FullShuffle(IRandom& random) {
     }
 }
 
+// Position i takes the card of position i + n, counted round the pack.
 void PackAndPile::Cut(int n) {
     n %= 32;
-    for (int i = 1; i <= 32; ++i) pile[i] = pack[(i - 1 + n) % 32 + 1];
+    if (n < 0) n += 32;
+    const auto first = pack.begin() + 1, cut = first + n, end = pack.end();
+    std::copy(first, cut, std::copy(cut, end, pile.begin() + 1));
     pack = pile;
 }
 

@@ -1,5 +1,6 @@
 // What the settlement asks of the result view ("Vyhodnocení hry") and the tricks viewer
-// ("Sled hry"). Lines arrive fully formatted; amounts are laid out by the game (AddResultAmount).
+// ("Sled hry"). Plain lines arrive fully formatted; a line of a label and an amount or a number
+// arrives as its parts, laid out by default as the result view shows them.
 #pragma once
 
 #include <string_view>
@@ -11,6 +12,11 @@ public:
     virtual ~IResultView() = default;
     virtual void ClearResultLines() = 0;
     virtual void AddResultLine(std::string_view text) = 0;
+    // The label padded (or cut) so that the amount, "%4.2f" without its sign, ends in column
+    // 35 (FormatResultAmountLine). A view that only counts lines may skip the layout.
+    virtual void AddResultAmount(std::string_view label, double amount);
+    // The label padded to 30 characters, then the number.
+    virtual void AddResultNumber(std::string_view label, int n);
     // False when the lines are not kept anywhere; the game then does not build them.
     virtual bool KeepsLines() const = 0;
     // Shows the result modally with "Rozdat" and "Štychy"; answers true when closed with

@@ -58,6 +58,7 @@ bool THra::LayAwayTalon(THrac& d, int first, int second, uint8_t kind) {
         d.hand[to] = k;
     }
     d.cardCount = 10;
+    d.RecountHand();
     talonPending = false;
     if (kind != contractKind) {
         contractKind = kind;

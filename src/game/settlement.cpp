@@ -11,7 +11,10 @@
 // declared seven.
 //
 // Settling an amount a means the declarer receives 2a and each defender pays a.
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "base/text_format.h"
@@ -35,9 +38,26 @@ bool IsTrumpSeven(const Card& c, uint8_t trump) {
     return c.suit == trump && c.rank == kSeven;
 }
 
-std::string FlekLabel(int flekCount) {
-    return "Fleknuto " + std::to_string(flekCount) + "x " + std::string(FlekName(flekCount));
-}
+// "Fleknuto 3x re", built without the heap: a settlement touches it on every suit game.
+class FlekLabel {
+public:
+    explicit FlekLabel(int flekCount) {
+        Append("Fleknuto ");
+        n_ = size_t(std::to_chars(text_ + n_, text_ + sizeof text_, flekCount).ptr - text_);
+        Append("x ");
+        Append(FlekName(flekCount));
+    }
+    operator std::string_view() const { return {text_, n_}; }
+
+private:
+    void Append(std::string_view s) {
+        const size_t k = std::min(s.size(), sizeof text_ - n_);
+        std::memcpy(text_ + n_, s.data(), k);
+        n_ += k;
+    }
+    char text_[64];
+    size_t n_ = 0;
+};
 
 }  // namespace
 
@@ -50,7 +70,7 @@ void THra::LogAmount(std::string_view text, double amount) {
 }
 
 void THra::AddResultNumber(std::string_view label, int n) {
-    if (resultShown_) AddResultLine(PadRight(label, 30) + std::to_string(n));
+    if (resultShown_) result_->AddResultNumber(label, n);
 }
 
 void THra::Transfer(THrac* d, double a, bool record) {

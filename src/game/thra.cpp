@@ -165,7 +165,7 @@ void THra::Deal() {
         const int count = order == 0 ? 12 : 10;
         int left, top, dx, dy;
         HandPlace(seat->seatNo, left, top, dx, dy);
-        for (int slot = 1; slot <= 12; ++slot) seat->hand[slot] = TKarta{};
+        seat->ClearHand();
         for (int slot = 1; slot <= count; ++slot) {
             int pos;
             if (fullDeal) {
@@ -186,14 +186,15 @@ void THra::Deal() {
 }
 
 TKarta& THra::CreateCard(THrac& seat, int slot, const Card& card, int left, int top, bool faceUp) {
+    TKarta fresh;
+    fresh.owner = &seat;
+    fresh.SetTriple(card);
+    fresh.left = left;
+    fresh.top = top;
+    fresh.state = inHand;
+    fresh.picture = NewPictureHandle();
+    seat.PutCard(slot, fresh);
     TKarta& k = seat.hand[slot];
-    k = TKarta{};
-    k.owner = &seat;
-    k.SetTriple(card);
-    k.left = left;
-    k.top = top;
-    k.state = inHand;
-    k.picture = NewPictureHandle();
     view_->CreateCardPicture(k.picture, left, top);
     if (faceUp)
         view_->ShowCardFace(k.picture, k.triple(), left, top);
@@ -293,5 +294,5 @@ void THra::ShowFinance() {
 
 void THra::AddResultAmount(std::string_view label, double amount) {
     if (!resultShown_) return;
-    result_->AddResultLine(FormatResultAmountLine(label, amount, DecimalSeparator()));
+    result_->AddResultAmount(label, amount);
 }

@@ -1,38 +1,134 @@
 #include "game/thrac.h"
 
+#include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "game/thra.h"
 
 THrac::THrac(THra& g, int no) : game(&g), selfLink(this), seatNo(no) {}
 
-int THrac::FindCard(uint8_t suit, uint8_t rank) const {
-    for (int i = 1; i <= 10; ++i)
-        if (hand[i].state == inHand && hand[i].suit == suit && hand[i].rank == rank) return i;
-    return 0;
+// --- the cache of the hand -------------------------------------------------------------------
+
+void THrac::Count(int slot) {
+    if (slot < 1 || slot > 10 || hand[slot].state != inHand) return;
+    const uint32_t bit = CardBit(hand[slot].suit, hand[slot].rank);
+    if (bit == 0) return;
+    uint8_t& first = slotOf_[BitIndex(bit)];
+    if (held_ & bit) {
+        twice_ = true;
+        if (slot < first) first = uint8_t(slot);
+        return;
+    }
+    held_ |= bit;
+    first = uint8_t(slot);
 }
+
+void THrac::Uncount(int slot) {
+    if (slot < 1 || slot > 10 || hand[slot].state != inHand) return;
+    held_ &= ~CardBit(hand[slot].suit, hand[slot].rank);
+}
+
+void THrac::RecountHand() {
+    held_ = 0;
+    twice_ = false;
+    for (int i = 10; i >= 1; --i) {  // downwards, so that the first slot is remembered
+        const TKarta& k = hand[i];
+        const uint32_t bit = k.state == inHand ? CardBit(k.suit, k.rank) : 0;
+        if (bit == 0) continue;
+        if (held_ & bit) twice_ = true;
+        held_ |= bit;
+        slotOf_[BitIndex(bit)] = uint8_t(i);
+    }
+}
+
+// With a card counted twice, taking one copy away must not forget the other: count afresh.
+void THrac::PutCard(int slot, const TKarta& card) {
+    if (slot < 0 || slot >= int(hand.size())) return;
+    if (twice_) {
+        hand[slot] = card;
+        return RecountHand();
+    }
+    Uncount(slot);
+    hand[slot] = card;
+    Count(slot);
+}
+
+void THrac::SetCardState(int slot, uint8_t state) {
+    if (slot < 0 || slot >= int(hand.size())) return;
+    TKarta& k = hand[slot];
+    const bool was = k.state == inHand;
+    k.state = state;
+    if (slot < 1 || slot > 10 || was == (state == inHand)) return;
+    if (twice_) return RecountHand();
+    if (was)
+        held_ &= ~CardBit(k.suit, k.rank);
+    else
+        Count(slot);
+}
+
+void THrac::ClearHand() {
+    for (int i = 1; i <= 12; ++i) hand[i] = TKarta{};
+    held_ = 0;
+    twice_ = false;
+}
+
+bool THrac::HandCacheAgrees() const {
+    uint32_t held = 0;
+    for (int i = 1; i <= 10; ++i) {
+        const TKarta& k = hand[i];
+        const uint32_t bit = k.state == inHand ? CardBit(k.suit, k.rank) : 0;
+        if (bit == 0 || (held & bit)) continue;
+        held |= bit;
+        if (slotOf_[BitIndex(bit)] != i) return false;
+    }
+    return held == held_;
+}
+
+int THrac::SlotOf(const TKarta& card) const {
+    const std::less<const TKarta*> before;
+    if (before(&card, hand.data()) || !before(&card, hand.data() + hand.size())) return -1;
+    return int(&card - hand.data());
+}
+
+// --- questions about the hand ------------------------------------------------------------------
 
 THrac::HandIndex THrac::IndexHand() const {
     HandIndex index{};
-    for (int i = 10; i >= 1; --i)  // the first slot holding a card wins, as in FindCard
-        if (hand[i].state == inHand && hand[i].suit < 4 && hand[i].rank < 15)
-            index.slot[hand[i].suit][hand[i].rank] = uint8_t(i);
+    for (uint32_t cards = held_; cards; cards &= cards - 1) {
+        const int b = BitIndex(cards);
+        index.slot[b / 8][b % 8 + 7] = slotOf_[b];
+    }
     return index;
 }
 
-int THrac::CountSuit(uint8_t suit) const {
-    int n = 0;
-    for (int i = 1; i <= 10; ++i)
-        if (hand[i].state == inHand && hand[i].suit == suit) ++n;
-    return n;
+uint16_t THrac::SlotsOf(uint32_t cards) const {
+    uint16_t slots = 0;
+    if (twice_) {
+        for (int i = 1; i <= 10; ++i)
+            if (hand[i].state == inHand && (cards & CardBit(hand[i].suit, hand[i].rank)))
+                slots = uint16_t(slots | 1u << i);
+        return slots;
+    }
+    for (cards &= held_; cards; cards &= cards - 1)
+        slots = uint16_t(slots | 1u << slotOf_[BitIndex(cards)]);
+    return slots;
 }
 
 int THrac::FindBeater(const Card& card) const {
-    for (int i = 1; i <= 10; ++i)
-        if (hand[i].state == inHand && hand[i].suit == card.suit &&
-            hand[i].strength > card.strength)
-            return i;
-    return 0;
+    int first = 0;
+    for (uint32_t cards = held_ & SuitBits(card.suit); cards; cards &= cards - 1) {
+        const int slot = slotOf_[BitIndex(cards)];
+        if (hand[slot].strength > card.strength && (first == 0 || slot < first)) first = slot;
+    }
+    return first;
+}
+
+uint8_t THrac::TopStrength(uint8_t suit) const {
+    uint8_t top = 0;
+    for (uint32_t cards = held_ & SuitBits(suit); cards; cards &= cards - 1)
+        top = std::max(top, hand[slotOf_[BitIndex(cards)]].strength);
+    return top;
 }
 
 int THrac::CountSeen(uint8_t suit) const {
@@ -48,27 +144,33 @@ int THrac::FindPlayedSlot() const {
     return 0;
 }
 
+// Suits from Kule down to Červené, each from its lowest card up (by strength with the ten
+// before the ace, else by rank). Only the cards move: each slot keeps its state and picture.
 void THrac::SortHand(bool tenBeforeAce) {
-    const int n = cardCount;
-    for (int pass = 1; pass < n; ++pass) {
-        for (int a = 1; a < n; ++a) {
-            TKarta& x = hand[a];
-            TKarta& y = hand[a + 1];
-            const int kx = tenBeforeAce ? x.strength : x.rank;
-            const int ky = tenBeforeAce ? y.strength : y.rank;
-            if (x.suit < y.suit || (x.suit == y.suit && kx > ky)) {
-                const Card t = x.triple();
-                x.SetTriple(y.triple());
-                y.SetTriple(t);
-            }
-        }
+    const int n = std::min<int>(cardCount, 12);
+    // One number orders the cards, the slot below it: equal cards keep their order, as they
+    // did under the pairwise swaps this sort replaces.
+    std::array<int, 13> order;
+    for (int i = 1; i <= n; ++i) {
+        const TKarta& c = hand[i];
+        order[i] = ((255 - c.suit) * 256 + (tenBeforeAce ? c.strength : c.rank)) * 16 + i;
     }
+    for (int i = 2; i <= n; ++i) {
+        const int o = order[i];
+        int j = i - 1;
+        for (; j >= 1 && order[j] > o; --j) order[j + 1] = order[j];
+        order[j + 1] = o;
+    }
+    std::array<Card, 13> cards;
+    for (int i = 1; i <= n; ++i) cards[i] = hand[order[i] % 16].triple();
+    for (int i = 1; i <= n; ++i) hand[i].SetTriple(cards[i]);
+    RecountHand();
 }
 
 void THrac::StrengthPass() {
+    const uint8_t kind = game->contractKind, trump = game->TrumpSuit();
     for (int i = 1; i <= cardCount && i <= 12; ++i)
-        hand[i].strength =
-            CardStrength(hand[i].suit, hand[i].rank, game->contractKind, game->TrumpSuit());
+        hand[i].strength = CardStrength(hand[i].suit, hand[i].rank, kind, trump);
 }
 
 void THrac::PutRemainingOnPile() {
@@ -78,7 +180,7 @@ void THrac::PutRemainingOnPile() {
         game->cards.AddToPile(k.triple());
         if (k.picture) game->view().DestroyCardPicture(k.picture);
         k.picture = 0;
-        k.state = played;
+        SetCardState(i, played);
     }
 }
 

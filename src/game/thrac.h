@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <string>
 
@@ -38,15 +39,46 @@ public:
     // Called before every deal, so a seat can forget what it remembered from the last one.
     virtual void NewDeal() {}
 
-    // Scans of slots 1..10 that count only cards still held (state inHand).
-    int FindCard(uint8_t suit, uint8_t rank) const;
+    // --- the hand ---
+    // The questions below are about the cards of slots 1..10 whose state is inHand (the
+    // twelve-card hand's talon slots 11 and 12, played cards and the talon marks do not
+    // count). They are answered from a cache of the slots kept beside them: every change of a
+    // slot or of a card's state goes through PutCard, SetCardState or ClearHand, and code that
+    // writes hand[] itself (a sort, a test setting up a position) calls RecountHand after.
+
+    // Puts the card into the slot, in place of what was there.
+    void PutCard(int slot, const TKarta& card);
+    void SetCardState(int slot, uint8_t state);
+    // Empties slots 1..12.
+    void ClearHand();
+    void RecountHand();
+    // Whether the cache agrees with the slots (what a test, or a debug build, checks).
+    bool HandCacheAgrees() const;
+    // The slot (0..12) of a card object of this hand; -1 for any other.
+    int SlotOf(const TKarta& card) const;
+
+    uint32_t HeldCards() const {
+        assert(HandCacheAgrees() && "hand[] written without RecountHand");
+        return held_;
+    }
+    // The slots (bit i for slot i) holding those of `cards` that are held.
+    uint16_t SlotsOf(uint32_t cards) const;
+    // The first slot holding the card, 0 if none.
+    int FindCard(uint8_t suit, uint8_t rank) const {
+        assert(HandCacheAgrees() && "hand[] written without RecountHand");
+        const uint32_t bit = CardBit(suit, rank);
+        return held_ & bit ? slotOf_[BitIndex(bit)] : 0;
+    }
     // FindCard for every card at once: slot[suit][rank] is what FindCard would answer.
     struct HandIndex {
         uint8_t slot[4][15];
     };
     HandIndex IndexHand() const;
-    int CountSuit(uint8_t suit) const;
+    int CountSuit(uint8_t suit) const { return CountCards(held_ & SuitBits(suit)); }
+    // The first slot holding a card of the suit stronger than `card`, 0 if none.
     int FindBeater(const Card& card) const;
+    // The greatest strength among the held cards of the suit; 0 if none is held.
+    uint8_t TopStrength(uint8_t suit) const;
     int CountSeen(uint8_t suit) const;
     void MarkSeen(const Card& card) { seen[card.suit][card.rank] = true; }
     // The last slot of 1..10 whose card is playedCard, whatever its state; 0 if none.
@@ -83,4 +115,14 @@ public:
 
 protected:
     bool human_ = false;
+
+private:
+    static int BitIndex(uint32_t bit) { return __builtin_ctz(bit); }
+    // The card of the slot leaves or joins the cache (only slots 1..10 in state inHand count).
+    void Uncount(int slot);
+    void Count(int slot);
+
+    uint32_t held_ = 0;                 // the cards counted, as CardBit
+    std::array<uint8_t, 32> slotOf_{};  // the first slot of each card counted
+    bool twice_ = false;  // some card was counted in two slots: a pack that held it twice
 };

@@ -18,7 +18,10 @@ void THra::PlayStep(THrac& s, TKarta& k) {
     s.AnnounceMeld(k.triple());
     LayCardOnTable(s, k.triple());
     trickWinner = TrickWinner(cardsOnTable);
-    k.state = played;
+    if (const int slot = s.SlotOf(k); slot >= 0)
+        s.SetCardState(slot, played);
+    else
+        k.state = played;  // a card a test laid from outside the hand
     --s.cardCount;
     state = Playing;
 }

@@ -20,32 +20,25 @@ PlayRule::PlayRule(const THra& game, const THrac& seat)
             trumped = true;
         }
     }
-    // One look at the hand: what the seat holds of the led suit and of trumps, and whether it
-    // can beat the card to beat or the second card's trump.
-    bool holdsLed = false, beatsLed = false, holdsTrump = false, beatsTrump = false;
-    for (int i = 1; i <= 10; ++i) {
-        const TKarta& k = seat.hand[i];
-        if (k.state != inHand) continue;
-        if (k.suit == led.suit) {
-            holdsLed = true;
-            beatsLed = beatsLed || k.strength > toBeat.strength;
-        }
-        if (k.suit == trumpSuit_) {
-            holdsTrump = true;
-            beatsTrump = beatsTrump || k.strength > second.strength;
-        }
-    }
+    // What the seat holds of the led suit and of trumps, and whether it can beat the card to
+    // beat or the second card's trump.
+    const uint32_t held = seat.HeldCards();
+    const bool holdsLed = held & SuitBits(led.suit);
+    const bool holdsTrump = held & SuitBits(trumpSuit_);
+    auto beats = [&seat](uint8_t suit, const Card& card) {
+        return seat.TopStrength(suit) > card.strength;
+    };
 
     if (holdsLed) {
         any_ = false;
         suit_ = led.suit;
-        if (!trumped && beatsLed) minStrength_ = toBeat.strength;
+        if (!trumped && beats(led.suit, toBeat)) minStrength_ = toBeat.strength;
         return;
     }
     if (contractKind_ != Barva || !holdsTrump) return;
     any_ = false;
     suit_ = trumpSuit_;
-    if (c == 2 && game.IsTrump(second) && beatsTrump) minStrength_ = second.strength;
+    if (c == 2 && game.IsTrump(second) && beats(trumpSuit_, second)) minStrength_ = second.strength;
 }
 
 bool PlayRule::Allows(const Card& card) const {
@@ -54,6 +47,17 @@ bool PlayRule::Allows(const Card& card) const {
     // The card's strength in the contract, so that a caller may name the card by suit and rank
     // alone.
     return CardStrength(card.suit, card.rank, contractKind_, trumpSuit_) >= minStrength_;
+}
+
+uint32_t PlayRule::Allowed(uint32_t cards) const {
+    if (any_) return cards;
+    uint32_t allowed = 0;
+    for (uint32_t c = cards & SuitBits(suit_); c; c &= c - 1) {
+        const uint32_t bit = c & -c;
+        const uint8_t rank = uint8_t(__builtin_ctz(c) % 8 + 7);
+        if (CardStrength(suit_, rank, contractKind_, trumpSuit_) >= minStrength_) allowed |= bit;
+    }
+    return allowed;
 }
 
 bool IsLegalPlay(const THra& game, const THrac& seat, const Card& card) {

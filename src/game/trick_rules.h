@@ -25,6 +25,8 @@ class PlayRule {
 public:
     PlayRule(const THra& game, const THrac& seat);
     bool Allows(const Card& card) const;
+    // Those of `cards` (a set of CardBit) that Allows.
+    uint32_t Allowed(uint32_t cards) const;
 
 private:
     bool any_ = true;          // every card may be played

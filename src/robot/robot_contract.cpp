@@ -1,5 +1,7 @@
 // Judging a hand: the betl and durch scores, the hand strength, and the answer to an
 // announced game with the take-over.
+#include <array>
+
 #include "game/thra.h"
 #include "robot/trobot.h"
 
@@ -17,47 +19,82 @@ constexpr int16_t kDurchOverBetlScore = 10;
 
 // Each held card costs the weighted ranks missing since the previous held card of its suit
 // below it (a missing seven weighs 7, a missing king 1) and gives back 1.
-int16_t TRobot::BetlScore() {
-    for (int i = 1; i <= cardCount && i <= 12; ++i) slotMarks[i] = 255;
-    const HandIndex held = IndexHand();
-    int16_t score = 0;
-    for (uint8_t s = 0; s < 4; ++s) {
-        int16_t gap = 0, below = 0, count = 0;
-        for (uint8_t r = kSeven; r <= kAce; ++r) {
-            if (const int slot = held.slot[s][r]) {
-                slotMarks[slot] = uint8_t(below);
-                score = int16_t(score + gap);
-                ++count;
+namespace {
+
+// The betl and durch scores of one suit by the ranks held of it (bit r - 7 for rank r): each
+// card held adds the gap since the last card held below it (betl: counted from below, every
+// rank r missing weighing 14 - r) or above it (durch: from above, weighing r - 7), and counts
+// one off.
+struct SuitScores {
+    std::array<int16_t, 256> betl{}, durch{};
+};
+
+constexpr SuitScores MakeSuitScores() {
+    SuitScores t;
+    for (int bits = 0; bits < 256; ++bits) {
+        int betl = 0, durch = 0, gap = 0;
+        for (int r = kSeven; r <= kAce; ++r) {
+            if (bits & (1 << (r - kSeven))) {
+                betl += gap - 1;
                 gap = 0;
             } else {
-                gap = int16_t(gap + (kAce - r));
-                ++below;
+                gap += kAce - r;
             }
         }
-        score = int16_t(score - count);
+        gap = 0;
+        for (int r = kAce; r >= kSeven; --r) {
+            if (bits & (1 << (r - kSeven))) {
+                durch += gap - 1;
+                gap = 0;
+            } else {
+                gap += r - kSeven;
+            }
+        }
+        t.betl[bits] = int16_t(betl);
+        t.durch[bits] = int16_t(durch);
+    }
+    return t;
+}
+
+constexpr SuitScores kSuitScores = MakeSuitScores();
+
+uint32_t SuitOf(uint32_t cards, uint8_t suit) {
+    return (cards >> (suit * 8)) & 0xFF;
+}
+
+// The score of a hand without its slotMarks.
+int16_t Score(const std::array<int16_t, 256>& bySuit, uint32_t held) {
+    int16_t score = 0;
+    for (uint8_t s = 0; s < 4; ++s) score = int16_t(score + bySuit[SuitOf(held, s)]);
+    return score;
+}
+
+}  // namespace
+
+// slotMarks of each card held: the ranks of its suit missing below it.
+int16_t TRobot::BetlScore() {
+    for (int i = 1; i <= cardCount && i <= 12; ++i) slotMarks[i] = 255;
+    const uint32_t held = HeldCards();
+    const int16_t score = Score(kSuitScores.betl, held);
+    for (uint32_t cards = held; cards; cards &= cards - 1) {
+        const int b = __builtin_ctz(cards), r = b % 8;
+        const uint8_t suit = uint8_t(b / 8);
+        const uint32_t below = SuitOf(held, suit) & ((1u << r) - 1);
+        slotMarks[FindCard(suit, uint8_t(r + kSeven))] = uint8_t(r - CountCards(below));
     }
     return score;
 }
 
-// The mirror image: missing ranks above a held card, a missing ace weighing 7.
+// slotMarks of each card held: the ranks of its suit missing above it.
 int16_t TRobot::DurchScore() {
     for (int i = 1; i <= cardCount && i <= 12; ++i) slotMarks[i] = 255;
-    const HandIndex held = IndexHand();
-    int16_t score = 0;
-    for (uint8_t s = 0; s < 4; ++s) {
-        int16_t gap = 0, above = 0, count = 0;
-        for (uint8_t r = kAce; r >= kSeven; --r) {
-            if (const int slot = held.slot[s][r]) {
-                slotMarks[slot] = uint8_t(above);
-                score = int16_t(score + gap);
-                ++count;
-                gap = 0;
-            } else {
-                gap = int16_t(gap + (r - kSeven));
-                ++above;
-            }
-        }
-        score = int16_t(score - count);
+    const uint32_t held = HeldCards();
+    const int16_t score = Score(kSuitScores.durch, held);
+    for (uint32_t cards = held; cards; cards &= cards - 1) {
+        const int b = __builtin_ctz(cards), r = b % 8;
+        const uint8_t suit = uint8_t(b / 8);
+        const uint32_t above = SuitOf(held, suit) >> (r + 1);
+        slotMarks[FindCard(suit, uint8_t(r + kSeven))] = uint8_t(7 - r - CountCards(above));
     }
     return score;
 }
@@ -65,10 +102,10 @@ int16_t TRobot::DurchScore() {
 int32_t TRobot::HandStrength() const {
     if (game->contractKind != Barva) return 0;
     const uint8_t trump = game->TrumpSuit();
-    const HandIndex held = IndexHand();
+    const uint32_t held = HeldCards();
     int32_t v = 0;
     for (uint8_t s = 0; s < 4; ++s) {
-        const bool svrsek = held.slot[s][kSvrsek] != 0, kral = held.slot[s][kKral] != 0;
+        const bool svrsek = held & CardBit(s, kSvrsek), kral = held & CardBit(s, kKral);
         if (svrsek && kral) v += s == trump ? 40 : 20;
         if (!svrsek && !kral) v -= s == trump ? 20 : 5;
     }
@@ -86,10 +123,12 @@ bool TRobot::AnswerGame() {
     evaluation = 255;
     if (g.sevenDeclared && g.hundredDeclared) return true;
     if (g.contractKind == Barva) {
-        const int16_t b = BetlScore();
-        const int16_t d = DurchScore();
+        // Only the scores are compared here: the slotMarks that the talon lays away by come
+        // from the scoring below, or from the take-over's own.
+        const int16_t b = Score(kSuitScores.betl, HeldCards());
+        const int16_t d = Score(kSuitScores.durch, HeldCards());
         if (b < d) {
-            evaluation = BetlScore();
+            evaluation = b;
             if (evaluation < kBetlTakeOverScore && TakeOver(Betl)) return false;
         }
     }

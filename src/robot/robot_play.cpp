@@ -38,10 +38,9 @@ void TRobot::AddHand() {
 
 // The cards of the hand that the legal-play rule allows now, in slot order.
 void TRobot::AddLegalCards() {
-    const PlayRule rule(*game, *this);
-    for (int i = 1; i <= 10; ++i)
-        if (hand[i].state == inHand && rule.Allows(hand[i].triple()))
-            candidates_.Add(hand[i].triple());
+    const uint32_t legal = PlayRule(*game, *this).Allowed(HeldCards());
+    for (uint32_t slots = SlotsOf(legal); slots; slots &= slots - 1)
+        candidates_.Add(hand[__builtin_ctz(slots)].triple());
 }
 
 // Lead rules 1 to 8, tried in order while nothing is chosen; where a rule walks the suits,

@@ -48,7 +48,7 @@ void TRobot::LayTalon() {
         if (g.handStrength > kHundredStrength) g.hundredDeclared = true;
         return;
     }
-    for (int i = 1; i <= 12; ++i) hand[i].state = discardCandidate;
+    for (int i = 1; i <= 12; ++i) SetCardState(i, discardCandidate);
     LayAway(TalonPick());
     LayAway(TalonPick());
     if (g.contractKind == Betl) SearchBetlLead();
@@ -62,9 +62,9 @@ void TRobot::LaySuitTalon() {
     const uint8_t trump = game->TrumpSuit();
     int count[4] = {};
     for (int i = 1; i <= 12; ++i) {
-        TKarta& k = hand[i];
+        const TKarta& k = hand[i];
         const bool keep = k.suit == trump || k.rank == kTen || k.rank == kAce;
-        k.state = keep ? talonKept : discardCandidate;
+        SetCardState(i, keep ? talonKept : discardCandidate);
         ++count[k.suit];
     }
     for (uint8_t s = 0; s < 4 && laidAway_ < 2; ++s) {
@@ -94,9 +94,9 @@ void TRobot::LaySuitTalon() {
     }
     for (int i = 1; i <= 12 && laidAway_ < 2; ++i) LayAway(i);
     for (int i = 1; i <= 12 && laidAway_ < 2; ++i) {
-        TKarta& k = hand[i];
+        const TKarta& k = hand[i];
         if (k.suit != trump || k.rank == kSeven || k.rank == kTen || k.rank == kAce) continue;
-        k.state = discardCandidate;
+        SetCardState(i, discardCandidate);
         LayAway(i);
     }
 }
@@ -115,9 +115,8 @@ bool TRobot::SevenWorthDeclaring() const {
 // The first card laid away is the talon's second entry, the second card its first.
 void TRobot::LayAway(int slot) {
     if (slot < 1 || slot > 12 || laidAway_ >= 2) return;
-    TKarta& k = hand[slot];
-    if (k.state != discardCandidate) return;
-    k.state = discardSelected;
+    if (hand[slot].state != discardCandidate) return;
+    SetCardState(slot, discardSelected);
     talonSlots_[laidAway_ == 0 ? 1 : 0] = slot;
     ++laidAway_;
 }
@@ -157,8 +156,8 @@ void TRobot::SearchBetlLead() {
     for (;;) {
         const int slot = TalonPick();
         if (slot == 0) return;
-        TKarta& k = hand[slot];
-        k.state = leadExamined;
+        SetCardState(slot, leadExamined);
+        const TKarta& k = hand[slot];
         for (uint8_t r = uint8_t(k.rank + 1); r <= kAce; ++r) {
             if (!HoldsAmongTwelve(k.suit, r)) {
                 betlLead = k.triple();

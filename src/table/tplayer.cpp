@@ -56,7 +56,7 @@ void TPlayer::LayOutHand(int count, uint8_t state) {
     for (int i = 1; i <= count; ++i) {
         TKarta& k = hand[i];
         if (k.rank == 0) continue;
-        k.state = state;
+        SetCardState(i, state);
         Place(k, i, false);
         if (k.picture) game->view().ShowCardFace(k.picture, k.triple(), k.left, k.top);
     }
@@ -102,7 +102,7 @@ void TPlayer::CardClick(int slot) {
 void TPlayer::ChooseTrump() {
     picked_ = 0;
     for (int i = 1; i <= 12; ++i)
-        if (hand[i].rank) hand[i].state = trumpPick;
+        if (hand[i].rank) SetCardState(i, trumpPick);
     MoveButtonToWork(HumanButton::Trump);
     controls_->EnableButton(HumanButton::Trump, false);  // until a card is picked
     controls_->ShowButton(HumanButton::Trump, true);
@@ -142,7 +142,7 @@ void TPlayer::LayTalon() {
     controls_->EnableButton(HumanButton::Talon, false);  // until two cards are selected
     controls_->ShowButton(HumanButton::Talon, true);
     game->view().HraEnableAll(game->contractKind);
-    for (int i = 1; i <= cardCount; ++i) hand[i].state = discardCandidate;
+    for (int i = 1; i <= cardCount; ++i) SetCardState(i, discardCandidate);
 }
 
 // In the suit game the talon may hold neither a ten nor an ace, nor a trump unless eleven or
@@ -164,7 +164,7 @@ void TPlayer::SelectForTalon(int slot) {
             if (valuable < 11) return;
         }
     }
-    k.state = discardSelected;
+    SetCardState(slot, discardSelected);
     k.top = game->view().TableHeight() - 121 - kRaise;
     if (k.picture) game->view().MoveCardPicture(k.picture, k.left, k.top);
     if (s == 1) controls_->EnableButton(HumanButton::Talon, true);
@@ -172,8 +172,8 @@ void TPlayer::SelectForTalon(int slot) {
 
 void TPlayer::Deselect(int slot) {
     if (!LayingTalon()) return;
+    SetCardState(slot, discardCandidate);
     TKarta& k = hand[slot];
-    k.state = discardCandidate;
     k.top = game->view().TableHeight() - 121;
     if (k.picture) game->view().MoveCardPicture(k.picture, k.left, k.top);
     controls_->EnableButton(HumanButton::Talon, false);

@@ -92,7 +92,7 @@ TEST(LegalPlayRule, OnlyCardsStillHeldInSlotsOneToTenObligeTheSeat) {
     g.PlayStep(t.seat(1), t.seat(1).hand[1]);
     // A played heart and a heart among the talon slots do not oblige the seat to follow.
     GiveHandCodes(t.seat(2), "0_14 1_8 1_9 1_10 1_11 1_12 1_13 1_14 2_7 2_8 0_13");
-    t.seat(2).hand[1].state = played;
+    t.seat(2).SetCardState(1, played);
     EXPECT_TRUE(IsLegalPlay(g, t.seat(2), t.seat(2).hand[2].triple()));
 }
 

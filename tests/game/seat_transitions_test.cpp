@@ -69,10 +69,10 @@ TEST(TakeOver, TheTakerTakesUpTheTalonInTheNewContractAndLaysItsOwn) {
     // A slot twice, an empty slot, eleven cards or a lower contract is refused.
     EXPECT_FALSE(g.LayAwayTalon(taker, 4, 4, Betl));
     const TKarta fifth = taker.hand[5];
-    taker.hand[5] = TKarta{};
+    taker.PutCard(5, TKarta{});
     EXPECT_FALSE(g.LayAwayTalon(taker, 5, 12, Betl));
     EXPECT_FALSE(g.LayAwayTalon(taker, 4, 12, Betl));
-    taker.hand[5] = fifth;
+    taker.PutCard(5, fifth);
     EXPECT_FALSE(g.LayAwayTalon(taker, 4, 12, Barva));
     EXPECT_EQ(taker.cardCount, 12);
 

@@ -293,7 +293,8 @@ TEST(IdleStep, AfterTheTenthTrickNobodyIsAskedAgainUntilANewDeal) {
     THra& g = *t.game;
     // The scripted forehand (seat 1) lays slots 11 and 12 away itself.
     THrac& fh = *g.Seat(1);
-    fh.hand[11].state = fh.hand[12].state = played;
+    fh.SetCardState(11, played);
+    fh.SetCardState(12, played);
     fh.cardCount = 10;
     g.trumpCard = C(0, 7);
     g.StrengthPassAll();

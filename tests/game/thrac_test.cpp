@@ -14,10 +14,10 @@ TEST(SeatScans, FindCardIgnoresTalonSlotsAndPlayedCards) {
     EXPECT_EQ(s.FindCard(1, 8), 2);
     EXPECT_EQ(s.FindCard(2, 10), 0);  // slot 11
     EXPECT_EQ(s.FindCard(3, 11), 0);  // slot 12
-    s.hand[2].state = played;
+    s.SetCardState(2, played);
     EXPECT_EQ(s.FindCard(1, 8), 0);
     EXPECT_EQ(s.CountSuit(1), 2);  // 1_12, 1_9 (1_8 played)
-    s.hand[6].state = discardSelected;
+    s.SetCardState(6, discardSelected);
     EXPECT_EQ(s.CountSuit(1), 1);
 }
 
@@ -37,7 +37,7 @@ TEST(SeatScans, FindPlayedSlotFindsTheCardWhateverItsState) {
     THrac& s = t.seat(1);
     GiveHand(s, {C(0, 7), C(1, 8), C(2, 9)});
     s.playedCard = C(1, 8);
-    s.hand[2].state = played;
+    s.SetCardState(2, played);
     EXPECT_EQ(s.FindPlayedSlot(), 2);
     s.playedCard = C(3, 14);
     EXPECT_EQ(s.FindPlayedSlot(), 0);

@@ -63,6 +63,7 @@ struct RobotTable : RecordingPorts {
             k.state = inHand;
         }
         s.cardCount = uint8_t(slot);
+        s.RecountHand();
         s.StrengthPass();
     }
     // Cards played in earlier tricks: every seat has seen them.

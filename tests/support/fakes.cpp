@@ -41,6 +41,7 @@ void GiveHand(THrac& seat, std::initializer_list<Card> cards) {
         k.state = inHand;
     }
     seat.cardCount = uint8_t(slot);
+    seat.RecountHand();
     seat.StrengthPass();
 }
 
@@ -67,5 +68,6 @@ void GiveHandCodes(THrac& seat, std::string_view codes) {
         k.picture = seat.seatNo * 100 + slot;
     }
     seat.cardCount = uint8_t(slot);
+    seat.RecountHand();
     seat.StrengthPass();
 }

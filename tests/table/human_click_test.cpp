@@ -43,7 +43,7 @@ TEST(HumanClick, TheHumanLeadsAnyHeldCardOnceAsked) {
     t.Idle();
     EXPECT_EQ(t.game->state, Waiting);
     EXPECT_TRUE(t.game->humanMayPlay);
-    t.human->hand[3].state = discardCandidate;
+    t.human->SetCardState(3, discardCandidate);
     for (int slot : {0, 3, 11, 12, 13}) t.human->CardClick(slot);  // no card of play there
     EXPECT_EQ(t.game->cardsOnTable, 0);
     t.human->CardClick(2);

@@ -177,3 +177,30 @@ TEST(SimHuman, PlaysWholeDealsThroughTheClicksAlone) {
     EXPECT_FALSE(t.table.failed()) << t.table.failure();
     EXPECT_GT(t.human.refusedClicks(), 0);
 }
+
+// The human's clicks mark his cards for trumps and the talon: the mask of his hand, and of the
+// computer players' hands, must agree with the slots after every one of them.
+TEST(SimHuman, EveryClickKeepsTheHandMasksRight) {
+    HumanAtTable t;
+    auto expectAgree = [&t](int deal) {
+        for (const THrac* s : t.game->seats)
+            ASSERT_TRUE(s->HandCacheAgrees()) << "deal " << deal << ", seat " << s->seatNo;
+    };
+    for (int deal = 0; deal < 100 && !t.table.failed(); ++deal) {
+        t.game->NewGame();
+        expectAgree(deal);
+        for (int step = 0; step < 200 && !(t.game->state == Waiting && t.game->tricksPlayed == 10);
+             ++step) {
+            bool done;
+            if (t.game->state == Waiting && !t.human.Act()) break;
+            expectAgree(deal);
+            if (t.game->state == Playing) t.game->IdleStep(done);
+            if (t.game->state == TrickComplete) t.game->TrickTimerFired();
+            expectAgree(deal);
+        }
+        ASSERT_EQ(t.game->tricksPlayed, 10) << t.table.failure();
+        t.table.DealEnded();
+        t.human.DealEnded();
+    }
+    EXPECT_FALSE(t.table.failed()) << t.table.failure();
+}

@@ -3,22 +3,18 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <map>
 
 #include "base/text_format.h"
 #include "game/trick_rules.h"
 
 namespace {
 
+// A card that is no card has no bit, so n distinct cards are n bits.
 bool DistinctCards(const Card* cards, int n) {
-    uint32_t seen[4] = {};
-    for (int i = 0; i < n; ++i) {
-        const Card& c = cards[i];
-        if (c.suit > 3 || c.rank < 7 || c.rank > 14) return false;
-        const uint32_t bit = 1u << c.rank;
-        if (seen[c.suit] & bit) return false;
-        seen[c.suit] |= bit;
-    }
-    return true;
+    uint32_t seen = 0;
+    for (int i = 0; i < n; ++i) seen |= CardBit(cards[i].suit, cards[i].rank);
+    return CountCards(seen) == n;
 }
 
 double MoneySum(const THra& g) {
@@ -76,24 +72,55 @@ void SimWatch::ShowMessage(std::string_view text) {
     Fail("message: " + std::string(text));
 }
 
+template <class Count>
+Count& SimWatch::Tally<Count>::operator[](std::string_view key) {
+    Recent& r = recent[(reinterpret_cast<uintptr_t>(key.data()) >> 3) % recent.size()];
+    if (r.data == key.data() && r.entry->first == key) return r.entry->second;
+    auto it = map.find(key);
+    if (it == map.end()) it = map.emplace(std::string(key), Count{}).first;
+    r = {key.data(), &*it};
+    return it->second;
+}
+
+// A line counts by its label: the text without the amount or points after it. A line that is
+// nothing but a rule counts nowhere.
+void SimWatch::CountResultLine(std::string_view text) {
+    auto amountChar = [](char c) {
+        return (c >= '0' && c <= '9') || c == '.' || c == ',' || c == '-' || c == ' ';
+    };
+    size_t end = text.size();
+    while (end > 0 && amountChar(text[end - 1])) --end;
+    if (end > 0) ++resultLines_[text.substr(0, end)];
+}
+
 void SimWatch::AddResultLine(std::string_view text) {
     ++produced_;
-    // Counted by the label the line was made from, without its amount or points. A long
-    // amount may cut the label short (no blank is left before the number): such a line counts
-    // with the label seen before that it begins.
-    const size_t end = text.find_last_not_of("0123456789.,- ");
-    if (end != std::string_view::npos) {
-        std::string label(text.substr(0, end + 1));
-        if (end + 1 < text.size() && text[end + 1] != ' ') {
-            const auto whole = resultLines_.lower_bound(label);
-            if (whole != resultLines_.end() && whole->first.compare(0, label.size(), label) == 0)
-                label = whole->first;
-        }
-        ++resultLines_[label];
-    }
+    CountResultLine(text);
     if (!events_) return;
     line_ = "{\"result\":";
     AppendJsonString(line_, text);
+    line_ += '}';
+    Emit(line_);
+}
+
+// The label itself is counted, so that a long amount cutting the shown label short still
+// counts with its own label; the line is laid out only when it is written.
+void SimWatch::AddResultAmount(std::string_view label, double amount) {
+    ++produced_;
+    CountResultLine(label);
+    if (!events_) return;
+    line_ = "{\"result\":";
+    AppendJsonString(line_, FormatResultAmountLine(label, amount, DecimalSeparator()));
+    line_ += '}';
+    Emit(line_);
+}
+
+void SimWatch::AddResultNumber(std::string_view label, int n) {
+    ++produced_;
+    CountResultLine(label);
+    if (!events_) return;
+    line_ = "{\"result\":";
+    AppendJsonString(line_, PadRight(label, 30) + std::to_string(n));
     line_ += '}';
     Emit(line_);
 }
@@ -115,7 +142,7 @@ void SimWatch::Fail(const std::string& what) {
 
 void SimWatch::SayCall(int seatNo, std::string_view callWord) {
     ++produced_;
-    auto& [all, seatOne] = calls_[std::string(callWord)];
+    auto& [all, seatOne] = calls_[callWord];
     ++all;
     if (seatNo == 1) ++seatOne;
 }
@@ -158,10 +185,9 @@ void SimWatch::TalonLaid(const THrac& seat) {
 void SimWatch::CardPlaying(const THrac& seat, const TKarta& card) {
     const THra& g = *game_;
     if (&seat != g.onTurn) Fail("seat " + std::to_string(seat.seatNo) + " played out of turn");
-    bool held = false;
-    for (int i = 1; i <= 10; ++i)
-        if (&seat.hand[i] == &card && card.state == inHand) held = true;
-    if (!held) Fail("seat " + std::to_string(seat.seatNo) + " played a card it does not hold");
+    const int slot = seat.SlotOf(card);
+    if (slot < 1 || slot > 10 || card.state != inHand)
+        Fail("seat " + std::to_string(seat.seatNo) + " played a card it does not hold");
     if (!IsLegalPlay(g, seat, card.triple()))
         Fail("seat " + std::to_string(seat.seatNo) + " played " + CardCode(card.triple()) +
              " against the rules (trick " + std::to_string(g.tricksPlayed + 1) + ")");
@@ -213,11 +239,16 @@ void SimWatch::DealEnded() {
 }
 
 void SimWatch::PrintSummary(std::FILE* out) const {
+    // In the order of their texts, whatever order they were first met in.
+    const std::map<std::string_view, long long> lines(resultLines_.map.begin(),
+                                                      resultLines_.map.end());
+    const std::map<std::string_view, std::pair<long long, long long>> calls(calls_.map.begin(),
+                                                                            calls_.map.end());
     std::fprintf(out, "result lines:\n");
-    for (const auto& [label, n] : resultLines_)
+    for (const auto& [label, n] : lines)
         std::fprintf(out, "  %s %lld\n", PadRight(label, 36).c_str(), n);
     std::fprintf(out, "calls (all seats, seat 1):\n");
-    for (const auto& [word, n] : calls_)
+    for (const auto& [word, n] : calls)
         std::fprintf(out, "  %s %lld %lld\n", PadRight(word, 36).c_str(), n.first, n.second);
     std::fprintf(out, "highest doubling: %d %s\n", highestFlek_,
                  std::string(FlekName(highestFlek_)).c_str());

@@ -2,10 +2,12 @@
 // asked, writes every event as one JSON object per line.
 #pragma once
 
+#include <array>
 #include <cstdio>
-#include <map>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "game/thra.h"
@@ -26,6 +28,8 @@ public:
     void ShowMessage(std::string_view text) override;
     // IResultView
     void AddResultLine(std::string_view text) override;
+    void AddResultAmount(std::string_view label, double amount) override;
+    void AddResultNumber(std::string_view label, int n) override;
     bool KeepsLines() const override { return true; }  // counted for the summary
     // ISoundPlayer: every call of a player is said, so the calls are counted here.
     void PlaySound(std::string_view, bool) override {}
@@ -59,6 +63,26 @@ public:
     const std::string& failedPack() const { return failedPack_; }
 
 private:
+    // Counts by text without building a key for every line: the runner counts a dozen lines
+    // and calls a deal.
+    struct TextHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    // The texts come mostly from the same few places of the program, so the last entry found
+    // for each place (by the text's address, its bytes compared) is tried before the map.
+    template <class Count>
+    struct Tally {
+        std::unordered_map<std::string, Count, TextHash, std::equal_to<>> map;
+        struct Recent {
+            const char* data = nullptr;
+            std::pair<const std::string, Count>* entry = nullptr;
+        };
+        std::array<Recent, 64> recent{};
+        Count& operator[](std::string_view key);
+    };
+
+    void CountResultLine(std::string_view labelOrLine);
     void Emit(const std::string& line);
     std::string PackText() const;
 
@@ -74,8 +98,8 @@ private:
     std::string failedPack_;
     std::string line_;  // reused buffer for one event
     std::vector<std::string> humanEvents_;
-    std::map<std::string, long long> resultLines_;
-    std::map<std::string, std::pair<long long, long long>> calls_;  // all seats, seat 1
+    Tally<long long> resultLines_;
+    Tally<std::pair<long long, long long>> calls_;  // all seats, seat 1
     long long produced_ = 0;
     int highestFlek_ = 0;
 };
