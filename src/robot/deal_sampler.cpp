@@ -23,6 +23,92 @@ CardMask HeldCards(const THrac& seat) {
     return m;
 }
 
+// The cards of the suit stronger than `strength` in the contract.
+CardMask StrongerThan(uint8_t suit, uint8_t strength, const THra& g) {
+    CardMask m = 0;
+    for (uint8_t r = kSeven; r <= kAce; ++r)
+        if (CardStrength(suit, r, g.contractKind, g.TrumpSuit()) > strength)
+            m |= CardFlag(Card{suit, r, 0});
+    return m;
+}
+
+// What the legal-play rule says of the cards a seat did not play in one trick: one that followed
+// suit below the card it had to beat holds nothing that beats it, and one that trumped below a
+// second player's trump holds no trump above it (voids are the seats' own record). `cards` are
+// the trick's cards from its leader on, `seats` their seat numbers; `ruledOut` collects per seat.
+void OvertakeRule(const THra& g, const Card* cards, const int* seats, int n,
+                  std::array<CardMask, 3>& ruledOut) {
+    auto strength = [&g](const Card& c) {
+        return CardStrength(c.suit, c.rank, g.contractKind, g.TrumpSuit());
+    };
+    const Card& led = cards[0];
+    if (n >= 2 && cards[1].suit == led.suit && strength(cards[1]) < strength(led))
+        ruledOut[size_t(seats[1] - 1)] |= StrongerThan(led.suit, strength(led), g);
+    if (n < 3) return;
+    const Card& second = cards[1];
+    const Card& third = cards[2];
+    Card toBeat = led;
+    bool trumped = false;
+    if (second.suit == led.suit) {
+        if (strength(second) > strength(led)) toBeat = second;
+    } else if (second.suit == g.TrumpSuit()) {
+        trumped = true;
+    }
+    if (third.suit == led.suit) {
+        if (!trumped && strength(third) < strength(toBeat))
+            ruledOut[size_t(seats[2] - 1)] |= StrongerThan(led.suit, strength(toBeat), g);
+    } else if (g.contractKind == Barva && trumped && third.suit == g.TrumpSuit() &&
+               strength(third) < strength(second)) {
+        ruledOut[size_t(seats[2] - 1)] |= StrongerThan(second.suit, strength(second), g);
+    }
+}
+
+// The winner of a finished trick, as the controller judges it: in the suit game the strongest
+// card (a discard counts nothing), in betl and durch the highest of the led suit.
+int TrickWinnerOf(const THra& g, const Card* cards) {
+    auto value = [&g, &cards](const Card& c) -> int {
+        if (c.suit != cards[0].suit && (g.contractKind != Barva || c.suit != g.TrumpSuit()))
+            return 0;
+        return g.contractKind == Barva ? CardStrength(c.suit, c.rank, Barva, g.TrumpSuit())
+                                       : c.rank;
+    };
+    int best = 0;
+    for (int i = 1; i < 3; ++i)
+        if (value(cards[i]) > value(cards[best])) best = i;
+    return best;
+}
+
+// The cards each seat cannot hold by the overtaking rule, from the tricks played so far (the
+// pile holds the talon and then every card in the order played, the declarer leading first)
+// and the trick on the table.
+std::array<CardMask, 3> RuledOutByOvertaking(const THra& g) {
+    std::array<CardMask, 3> ruledOut{};
+    if (!g.declarer || g.cards.pileCount != 2 + 3 * g.tricksPlayed + g.cardsOnTable)
+        return ruledOut;  // a position not reached by play: nothing to read
+    int leader = g.declarer->seatNo;
+    for (int t = 0; t < g.tricksPlayed; ++t) {
+        Card cards[3];
+        int seats[3];
+        for (int i = 0; i < 3; ++i) {
+            cards[i] = g.cards.pile[size_t(3 + 3 * t + i)];
+            seats[i] = (leader - 1 + i) % 3 + 1;
+        }
+        OvertakeRule(g, cards, seats, 3, ruledOut);
+        leader = seats[TrickWinnerOf(g, cards)];
+    }
+    if (g.cardsOnTable > 0 && g.trickLeader) {
+        Card cards[3];
+        int seats[3];
+        const THrac* p = g.trickLeader;
+        for (int i = 0; i < g.cardsOnTable; ++i, p = p->next) {
+            cards[i] = p->playedCard;
+            seats[i] = p->seatNo;
+        }
+        OvertakeRule(g, cards, seats, g.cardsOnTable, ruledOut);
+    }
+    return ruledOut;
+}
+
 }  // namespace
 
 DealSampler::DealSampler(const THra& g, const THrac& seat) : seatNo_(seat.seatNo) {
@@ -38,11 +124,12 @@ DealSampler::DealSampler(const THra& g, const THrac& seat) : seatNo_(seat.seatNo
         for (const Card& t : g.talon) known_.talon |= CardFlag(t);
     hidden_ = kWholePack & ~(known_.hands[me] | seen | known_.talon);
 
+    const std::array<CardMask, 3> ruledOut = RuledOutByOvertaking(g);
     for (const THrac* other : g.seats) {
         const int i = other->seatNo - 1;
         if (i == me) continue;
         count_[i] = other->cardCount;
-        CardMask may = hidden_;
+        CardMask may = hidden_ & ~ruledOut[size_t(i)];
         for (uint8_t s = 0; s < 4; ++s)
             if (!other->mayHoldSuit[s]) may &= ~SuitMask(s);
         mayHold_[i] = may;

@@ -109,7 +109,7 @@ CardMask HeldMask(const THrac& s) {
 // seat's own hand as it is, and admits the real deal itself.
 TEST(DealSampler, DealsAgreeWithEverythingTheSeatSaw) {
     StrongTable t(77);
-    int positions = 0, voidsShown = 0;
+    int positions = 0, voidsShown = 0, overtakes = 0;
     t.probe = [&](THra& g, THrac& me) {
         ++positions;
         const DealSampler sampler(g, me);
@@ -118,7 +118,13 @@ TEST(DealSampler, DealsAgreeWithEverythingTheSeatSaw) {
             if (s != &me) {
                 EXPECT_EQ(HeldMask(*s) & sampler.hidden() & ~sampler.mayHold(s->seatNo), 0u)
                     << "the real hand of seat " << s->seatNo << " is ruled out";
-                for (bool may : s->mayHoldSuit) voidsShown += !may;
+                for (uint8_t suit = 0; suit < 4; ++suit) {
+                    voidsShown += !s->mayHoldSuit[suit];
+                    // Below a card it had to beat: some cards of a suit it may hold are out.
+                    const CardMask open = sampler.hidden() & SuitMask(suit);
+                    overtakes += s->mayHoldSuit[suit] && suit != g.TrumpSuit() &&
+                                 (sampler.mayHold(s->seatNo) & open) != open;
+                }
             }
         SeededRandom random{uint64_t(positions)};
         for (int i = 0; i < 20; ++i) {
@@ -154,7 +160,8 @@ TEST(DealSampler, DealsAgreeWithEverythingTheSeatSaw) {
     };
     t.PlayDeals(60);
     EXPECT_GT(positions, 300);
-    EXPECT_GT(voidsShown, 50);  // the voids rule was put to the test
+    EXPECT_GT(voidsShown, 50);  // both rules were put to the test
+    EXPECT_GT(overtakes, 20);
 }
 
 // The hint for the seat on turn is a legal card, the very card the stronger player then plays,
