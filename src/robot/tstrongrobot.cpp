@@ -25,7 +25,7 @@ bool SeatToPlay(const THra& g, const THrac& seat) {
 }
 
 // Deals sampled per decision: every legal card is played out in each of them.
-constexpr int kSamples = 24;
+constexpr int kSamples = 48;
 
 // The legal card whose playouts end best on average for the seat's side; `classic` (TRobot's
 // choice) wherever nothing does better, and when there is nothing to choose.

@@ -48,7 +48,7 @@ refused "--strong names seat 2 twice" --strong 22
 refused "--strong 1 and --human" --strong 1 --human random
 out=$("$sim" --strong 23 --deals 20 --seed 4) &&
     grep -q '^per deal 2 .* strong ' <<<"$out" && grep -q '^per deal 1 .* classic ' <<<"$out" &&
-    grep -q '^strong decisions: ' <<<"$out" || fail "--strong 23"
+    grep -q '^strong decisions (cpu): ' <<<"$out" || fail "--strong 23"
 
 # --full and --split in either order, the last one counting.
 "$sim" --pack "$pack" --full --split --events | grep -q '"full":false' &&
