@@ -21,7 +21,9 @@ using CardMask = uint32_t;
 inline int CardBit(uint8_t suit, uint8_t rank) {
     return suit * 8 + (rank - kSeven);
 }
+// No bit for what is not a card (an empty talon place, say).
 inline CardMask CardFlag(const Card& c) {
+    if (c.suit > 3 || c.rank < kSeven || c.rank > kAce) return 0;
     return CardMask(1) << CardBit(c.suit, c.rank);
 }
 inline Card CardOfBit(int bit) {
