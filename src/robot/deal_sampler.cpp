@@ -186,10 +186,15 @@ bool DealSampler::Sample(IRandom& random, SampledDeal& out) const {
         for (CardMask a : allowed) places += (a >> bit) & 1;
         cards[n++] = Entry{bit, places};
     }
+    std::array<Entry, 32> order{};
     for (int attempt = 0; attempt < 32; ++attempt) {
         for (int i = n - 1; i > 0; --i) std::swap(cards[i], cards[random.Next(i + 1)]);
-        std::stable_sort(cards.begin(), cards.begin() + n,
-                         [](const Entry& a, const Entry& b) { return a.places < b.places; });
+        // By the number of places, keeping the shuffled order within each number.
+        int to = 0;
+        for (int places = 0; places <= 4; ++places)
+            for (int i = 0; i < n; ++i)
+                if (cards[i].places == places) order[to++] = cards[i];
+        cards = order;
         SampledDeal deal = known_;
         std::array<int, 4> left = capacity;
         bool stuck = false;
