@@ -40,6 +40,16 @@ for help in --help -h; do
 done
 refused "unknown argument --helpme" --helpme
 
+# --strong names seats 1 to 3, each once; seat 1 cannot be the human's and the stronger player.
+refused "not '4'" --strong 4
+refused "not '2x'" --strong 2x
+refused "--strong takes seat numbers" --strong ""
+refused "--strong names seat 2 twice" --strong 22
+refused "--strong 1 and --human" --strong 1 --human random
+out=$("$sim" --strong 23 --deals 20 --seed 4) &&
+    grep -q '^per deal 2 .* strong ' <<<"$out" && grep -q '^per deal 1 .* classic ' <<<"$out" &&
+    grep -q '^strong decisions (cpu): ' <<<"$out" || fail "--strong 23"
+
 # --full and --split in either order, the last one counting.
 "$sim" --pack "$pack" --full --split --events | grep -q '"full":false' &&
     "$sim" --pack "$pack" --split --full --events | grep -q '"full":true' || fail "--full, --split"

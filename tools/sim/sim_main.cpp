@@ -3,18 +3,24 @@
 // checked as it goes.
 //
 //   kvelta-sim [--rules FILE] [--deals N] [--seed S] [--pack C1,...,C32] [--full|--split]
-//              [--packs FILE] [--stats FILE] [--events] [--human random|replay FILE] [--help]
+//              [--packs FILE] [--stats FILE] [--events] [--human random|replay FILE]
+//              [--strong SEATS] [--help]
 //
 // With --human, seat 1 is the human's own seat, clicked through by a script (sim_human.h).
+// With --strong, the seats named (e.g. 2 or 23) are the stronger player TStrongRobot; the
+// summary then tells each seat's money per deal with its 95% interval and the stronger
+// seats' decision times.
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -29,6 +35,7 @@
 #include "records/ini_file.h"
 #include "records/statistics.h"
 #include "robot/trobot.h"
+#include "robot/tstrongrobot.h"
 #include "sim_human.h"
 #include "sim_watch.h"
 
@@ -49,8 +56,9 @@ struct Options {
     std::string packsFile;
     std::string statsFile;
     bool events = false;
-    std::string human;       // "", "random" or "replay"
-    std::string replayFile;  // the --events output a replay takes the human's decisions from
+    std::string human;             // "", "random" or "replay"
+    std::string replayFile;        // the --events output a replay takes the human's decisions from
+    std::array<bool, 4> strong{};  // by seat number: the stronger player sits there
 };
 
 // Enough for any deliberate run; a count beyond it is a typing error, not hours of waiting.
@@ -60,7 +68,7 @@ void PrintUsage(std::FILE* out) {
     std::fprintf(out,
                  "usage: kvelta-sim [--rules FILE] [--deals N] [--seed S] "
                  "[--pack C1,...,C32] [--full|--split] [--packs FILE] [--stats FILE] "
-                 "[--events] [--human random|replay FILE]\n"
+                 "[--events] [--human random|replay FILE] [--strong SEATS]\n"
                  "  N from 0 to %llu, S from 0 to 18446744073709551615\n",
                  (unsigned long long)kMaxDeals);
 }
@@ -162,12 +170,23 @@ Options ParseOptions(int argc, char** argv) {
             } else if (o.human != "random") {
                 Usage("--human takes random, or replay and a file");
             }
+        } else if (arg == "--strong") {
+            const std::string seats = value();
+            if (seats.empty()) Usage("--strong takes seat numbers 1 to 3, e.g. 2 or 23");
+            for (char c : seats) {
+                if (c < '1' || c > '3')
+                    Usage("--strong takes seat numbers 1 to 3, e.g. 2 or 23, not '" + seats + "'");
+                if (o.strong[size_t(c - '0')])
+                    Usage("--strong names seat " + std::string(1, c) + " twice");
+                o.strong[size_t(c - '0')] = true;
+            }
         } else {
             Usage("unknown argument " + arg);
         }
     }
     if (o.firstPack) o.firstPack->full = o.firstFull;
     if (!o.packsFile.empty() && o.firstPack) Usage("--pack and --packs exclude each other");
+    if (o.strong[1] && !o.human.empty()) Usage("--strong 1 and --human both want seat 1");
     if (!o.rulesFile.empty()) CheckPlainFile("--rules", o.rulesFile, false);
     if (!o.packsFile.empty()) CheckPlainFile("--packs", o.packsFile, false);
     if (!o.statsFile.empty()) CheckPlainFile("--stats", o.statsFile, true);
@@ -212,6 +231,71 @@ void LoadRules(const std::string& file, GameSettings& settings, THra& game) {
     ReadPlayersAndRules(ini, settings, game, nullptr);
 }
 
+double ThreadCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// How long the stronger players took to choose their cards: on the clock, and in processor
+// time (what the choice costs when the machine is shared).
+struct DecisionTimes {
+    std::vector<double> wall, cpu;
+};
+
+class TimedStrongRobot : public TStrongRobot {
+public:
+    TimedStrongRobot(THra& game, int seatNo, DecisionTimes& times)
+        : TStrongRobot(game, seatNo), times_(times) {}
+    void PlayCard() override {
+        const auto start = std::chrono::steady_clock::now();
+        const double cpuStart = ThreadCpuMs();
+        TStrongRobot::PlayCard();
+        times_.cpu.push_back(ThreadCpuMs() - cpuStart);
+        times_.wall.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+
+private:
+    DecisionTimes& times_;
+};
+
+// Money per deal of one seat: the sum and the sum of squares of its gains.
+struct MoneyTally {
+    double sum = 0, squares = 0;
+    void Add(double gain) {
+        sum += gain;
+        squares += gain * gain;
+    }
+};
+
+void PrintMoneyPerDeal(const THra& game, const std::array<MoneyTally, 4>& tally, long long n,
+                       const Options& opt) {
+    for (int no = 1; no <= 3; ++no) {
+        const MoneyTally& t = tally[size_t(no)];
+        const double mean = n > 0 ? t.sum / double(n) : 0;
+        const double variance =
+            n > 1 ? std::max(0.0, (t.squares - double(n) * mean * mean) / double(n - 1)) : 0;
+        const double half = n > 0 ? 1.96 * std::sqrt(variance / double(n)) : 0;
+        std::printf("per deal %d %-10s %s %+.4f +- %.4f (95%%: %+.4f .. %+.4f)\n", no,
+                    game.Seat(no)->name.c_str(), opt.strong[size_t(no)] ? "strong " : "classic",
+                    mean, half, mean - half, mean + half);
+    }
+}
+
+void PrintDecisionTimes(const char* label, std::vector<double> times) {
+    if (times.empty()) return;
+    std::sort(times.begin(), times.end());
+    double sum = 0;
+    for (double t : times) sum += t;
+    std::printf(
+        "strong decisions (%s): %zu, median %.3f ms, mean %.3f ms, 99%% %.3f ms, "
+        "worst %.3f ms\n",
+        label, times.size(), times[times.size() / 2], sum / double(times.size()),
+        times[std::min(times.size() - 1, times.size() * 99 / 100)], times.back());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -243,6 +327,7 @@ int main(int argc, char** argv) {
     });
     if (!opt.statsFile.empty() && !stats.Open(opt.statsFile)) return 2;
     NoPlayingRecords noRecords;
+    DecisionTimes decisionTimes;
 
     GamePorts ports;
     ports.view = &watch;
@@ -255,6 +340,7 @@ int main(int argc, char** argv) {
     THra game(ports, [&](THra& g, int no) -> std::unique_ptr<THrac> {
         if (no == 1 && human)
             return std::make_unique<TPlayer>(g, no, HumanPorts{&watch.controls(), human.get()});
+        if (opt.strong[size_t(no)]) return std::make_unique<TimedStrongRobot>(g, no, decisionTimes);
         return std::make_unique<TRobot>(g, no);
     });
     LoadRules(opt.rulesFile, settings, game);
@@ -262,6 +348,7 @@ int main(int argc, char** argv) {
     if (human) human->Attach(game, static_cast<TPlayer&>(*game.Seat(1)));
 
     long long played = 0, kinds[3] = {0, 0, 0};
+    std::array<MoneyTally, 4> tally{};
     const auto start = std::chrono::steady_clock::now();
     for (long long d = 0; d < deals && !watch.failed(); ++d) {
         if (!packs.empty()) {
@@ -269,6 +356,7 @@ int main(int argc, char** argv) {
         } else if (d == 0 && opt.firstPack) {
             game.PresetNextDeal(opt.firstPack->pack, opt.firstPack->full);
         }
+        const double before[3] = {game.Seat(1)->money, game.Seat(2)->money, game.Seat(3)->money};
         game.NewGame();
         bool done;
         int steps = 0;
@@ -298,6 +386,8 @@ int main(int argc, char** argv) {
         if (human) human->DealEnded();
         ++played;
         ++kinds[game.contractKind];
+        for (int no = 1; no <= 3; ++no)
+            tally[size_t(no)].Add(game.Seat(no)->money - before[no - 1]);
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -323,6 +413,9 @@ int main(int argc, char** argv) {
         if (human)
             std::printf("human: %lld decisions, %lld refused clicks\n", human->decisions(),
                         human->refusedClicks());
+        PrintMoneyPerDeal(game, tally, played, opt);
+        PrintDecisionTimes("wall", decisionTimes.wall);
+        PrintDecisionTimes("cpu", decisionTimes.cpu);
         watch.PrintSummary(stdout);
         std::printf("wall time: %.3f s, %.0f deals per second\n", seconds,
                     seconds > 0 ? played / seconds : 0.0);
