@@ -151,8 +151,8 @@ DealSampler::DealSampler(const THra& g, const THrac& seat) : seatNo_(seat.seatNo
     if (g.cardsOnTable > 0 && g.trickLeader) {
         const THrac* p = g.trickLeader;
         for (int i = 0; i < g.cardsOnTable; ++i, p = p->next)
-            h = Mix(h, uint64_t(p->seatNo) << 8 |
-                           uint64_t(CardBit(p->playedCard.suit, p->playedCard.rank)));
+            h = Mix(h,
+                    uint64_t(p->seatNo) << 8 | uint64_t(std::countr_zero(CardFlag(p->playedCard))));
     }
     for (int i = 0; i < 3; ++i) h = Mix(h, uint64_t(mayHold_[i]) << 8 | uint64_t(count_[i]));
     hash_ = h;

@@ -16,21 +16,17 @@ class THra;
 class THrac;
 class IRandom;
 
-// Cards as bits 0..31: suit * 8 + rank - 7.
+// Cards as the bits of a card set (CardBit): suit * 8 + rank - 7.
 using CardMask = uint32_t;
-inline int CardBit(uint8_t suit, uint8_t rank) {
-    return suit * 8 + (rank - kSeven);
-}
 // No bit for what is not a card (an empty talon place, say).
 inline CardMask CardFlag(const Card& c) {
-    if (c.suit > 3 || c.rank < kSeven || c.rank > kAce) return 0;
-    return CardMask(1) << CardBit(c.suit, c.rank);
+    return CardBit(c.suit, c.rank);
 }
 inline Card CardOfBit(int bit) {
     return Card{uint8_t(bit / 8), uint8_t(kSeven + bit % 8), 0};
 }
 inline CardMask SuitMask(uint8_t suit) {
-    return CardMask(0xFF) << (suit * 8);
+    return SuitBits(suit);
 }
 
 // One way the hidden cards may lie: the hands of seats 1..3 (index seatNo - 1) and the talon.

@@ -59,7 +59,7 @@ void Playout::Load(const THra& g, const SampledDeal& deal) {
         seat.mayHoldSuit = real->mayHoldSuit;
         std::copy(&real->seen[0][0], &real->seen[0][0] + 4 * 15, &seat.seen[0][0]);
         static_cast<TRobot&>(seat).betlLead = Card{};
-        for (auto& k : seat.hand) k = TKarta{};
+        seat.ClearHand();
         int slot = 0;
         const CardMask hand = deal.hands[real->seatNo - 1];
         CardMask placed = 0;

@@ -62,6 +62,7 @@ Card SearchCard(const THra& g, const THrac& seat, const Card& classic) {
 Card ClassicCard(const THra& game, const THrac& seat) {
     TRobot standIn(const_cast<THra&>(game), seat.seatNo);
     standIn.hand = seat.hand;
+    standIn.RecountHand();
     std::copy(&seat.seen[0][0], &seat.seen[0][0] + 4 * 15, &standIn.seen[0][0]);
     standIn.playedCard = seat.playedCard;
     standIn.cardCount = seat.cardCount;
