@@ -1,5 +1,6 @@
 #include "game/thra.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -59,6 +60,7 @@ void THra::SetPorts(const GamePorts& p) {
 }
 
 void THra::NewGame() {
+    SeatNewcomers();
     PlaySound("wavs\\rozdani.wav", false);
     result_->ClearTrickRows();
     newGameRequested = false;
@@ -81,6 +83,34 @@ void THra::ResetDeal() {
     cardsOnTable = 0;
     declarerPlayed = false;
     tricksPlayed = 0;
+}
+
+void THra::ReplaceSeat(std::unique_ptr<THrac> seat) {
+    if (!seat || seat->game != this || seat->seatNo < 1 || seat->seatNo > 3) return;
+    newcomers_[size_t(seat->seatNo - 1)] = std::move(seat);
+}
+
+// Between deals nothing of a seat matters but what lasts from deal to deal: the player's name
+// and money, the ring, and the cards seen and voids shown, which only the tenth trick clears.
+void THra::SeatNewcomers() {
+    for (size_t i = 0; i < 3; ++i) {
+        if (!newcomers_[i]) continue;
+        THrac* old = seats[i];
+        THrac* fresh = newcomers_[i].get();
+        fresh->name = old->name;
+        fresh->money = old->money;
+        fresh->playedCard = old->playedCard;
+        fresh->mayHoldSuit = old->mayHoldSuit;
+        std::copy(&old->seen[0][0], &old->seen[0][0] + 4 * 15, &fresh->seen[0][0]);
+        fresh->next = old->next;
+        for (THrac* s : seats)
+            if (s->next == old) s->next = fresh;
+        for (THrac** p : {&forehand, &declarer, &onTurn, &trickLeader, &trickWinner})
+            if (*p == old) *p = fresh;
+        fresh->ResetMeldPlace();
+        seats[i] = fresh;
+        owned_[i] = std::move(newcomers_[i]);  // the old seat goes
+    }
 }
 
 void THra::PresetNextDeal(const std::array<Card, 33>& pack, bool full) {
