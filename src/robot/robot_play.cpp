@@ -7,7 +7,11 @@
 #include "robot/trobot.h"
 
 void TRobot::PlayCard() {
-    THra& g = *game;
+    Finish(ChooseCard());
+}
+
+Card TRobot::ChooseCard() {
+    const THra& g = *game;
     candidates_.Clear();
     chosen_ = 0;
     if (g.cardsOnTable == 0) {
@@ -28,7 +32,8 @@ void TRobot::PlayCard() {
     } else {
         FollowBetlDurch();
     }
-    Finish();
+    if (!chosen_) return Card{};
+    return candidates_[chosen_];
 }
 
 void TRobot::AddHand() {
@@ -114,7 +119,7 @@ void TRobot::FollowSuitGame() {
     THrac* w = g.TrickWinner(g.cardsOnTable);
     const Card& wCard = w->playedCard;
     const bool firstTrump = c[1].suit == trump;
-    if (w == g.declarer || (this == g.declarer && third)) {
+    if (w == g.declarer || (g.declarer->seatNo == seatNo && third)) {
         // Case P: the declarer holds the trick, or we are the declarer playing last.
         if (wCard.strength < c[1].strength && !firstTrump) {
             TenOrAce(wCard.rank != kAce);
@@ -179,11 +184,10 @@ bool TRobot::UnplayedFrom(uint8_t suit, uint8_t rank) const {
     return false;
 }
 
-void TRobot::Finish() {
+void TRobot::Finish(const Card& choice) {
     THra& g = *game;
-    if (chosen_) {
-        const Card& entry = candidates_[chosen_];
-        if (g.PlayFromHand(*this, FindCard(entry.suit, entry.rank))) return;
+    if (choice.rank != 0) {
+        if (g.PlayFromHand(*this, FindCard(choice.suit, choice.rank))) return;
     }
     // Not reached: every entry is a legal card of the hand. Play the first legal card rather
     // than stall the deal.

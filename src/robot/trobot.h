@@ -30,6 +30,9 @@ public:
     bool AnswerGame() override;
     uint8_t AnswerFlek(uint8_t offer) override;
     void NewDeal() override;
+    // The card the play rules pick now, without playing it (rank 0 if none). A remembered
+    // betl lead is used up by asking.
+    Card ChooseCard();
 
     // Both scores look at slots 1..10 only and rewrite slotMarks of slots 1..cardCount.
     int16_t BetlScore();
@@ -66,7 +69,7 @@ private:
     void SevenRule();
     void TenOrAce(bool tenAllowed);
     bool UnplayedFrom(uint8_t suit, uint8_t rank) const;
-    void Finish();
+    void Finish(const Card& choice);
 
     // --- betl and durch (robot_betl_durch.cpp) ---
     void LeadBetl();
