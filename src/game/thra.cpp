@@ -1,6 +1,5 @@
 #include "game/thra.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -90,8 +89,9 @@ void THra::ReplaceSeat(std::unique_ptr<THrac> seat) {
     newcomers_[size_t(seat->seatNo - 1)] = std::move(seat);
 }
 
-// Between deals nothing of a seat matters but what lasts from deal to deal: the player's name
-// and money, the ring, and the cards seen and voids shown, which only the tenth trick clears.
+// What a seat learns in a deal is forgotten when the deal ends (cards seen and voids shown with
+// the tenth trick, the rest as the next one is dealt): between deals a seat is the player's
+// name and money and its place in the ring.
 void THra::SeatNewcomers() {
     for (size_t i = 0; i < 3; ++i) {
         if (!newcomers_[i]) continue;
@@ -99,9 +99,6 @@ void THra::SeatNewcomers() {
         THrac* fresh = newcomers_[i].get();
         fresh->name = old->name;
         fresh->money = old->money;
-        fresh->playedCard = old->playedCard;
-        fresh->mayHoldSuit = old->mayHoldSuit;
-        std::copy(&old->seen[0][0], &old->seen[0][0] + 4 * 15, &fresh->seen[0][0]);
         fresh->next = old->next;
         for (THrac* s : seats)
             if (s->next == old) s->next = fresh;

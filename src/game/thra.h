@@ -74,8 +74,8 @@ public:
     void PresetNextDeal(const std::array<Card, 33>& pack, bool full);
     // Puts `seat`, made for this game, in its seat (seatNo) from the next deal on: a deal in
     // progress is finished by the seats that started it. The newcomer takes over the name, the
-    // money, the place in the ring and what the seat remembers between deals; a later request
-    // for the same seat before that deal replaces this one.
+    // money and the place in the ring; a later request for the same seat before that deal
+    // replaces this one.
     void ReplaceSeat(std::unique_ptr<THrac> seat);
 
     // --- transitions the seats call ---

@@ -156,7 +156,6 @@ public:
     const THrac* declarer = nullptr;
     int trumpSlot = 1;
     int contract = Barva;
-    std::function<void()> beforeCard;  // runs each time he is about to play a card
 
 private:
     void Tick() {
@@ -180,7 +179,6 @@ private:
                 if (m.player().hand[slot].state == discardCandidate) ClickCard(slot);
             QTest::mouseClick(m.TalonButton, Qt::LeftButton);
         }
-        if (beforeCard && w_.HumanAsked()) beforeCard();
         for (int slot = 1; slot <= 10 && w_.HumanAsked(); ++slot)
             if (m.player().hand[slot].state == inHand) ClickCard(slot);
     }
