@@ -1,5 +1,6 @@
-// The 32 card faces, loaded once before any window opens and shared by every face-up card on
-// the table, the marriage pictures and the tricks viewer.
+// The 32 card faces, shared by every face-up card on the table, the marriage pictures and the
+// tricks viewer. Before any window opens the program only makes sure every face is there and
+// is a picture; each is decoded when it is first needed, or all at once by LoadCardPictures.
 #pragma once
 
 #include <QImage>
@@ -11,6 +12,8 @@
 // in the order suit 0 to 3, seven to ace. Stops at the first picture that cannot be read and
 // answers false with `error` naming the file and the reason.
 bool LoadCardPictures(const QString& folder, QString& error);
+// The same check on the files' headers alone; the faces are then read from `folder` on demand.
+bool CheckCardPictures(const QString& folder, QString& error);
 void UnloadCardPictures();
 
 // The face of a card by suit 0..3 and rank code: 7..14, and 15 for the ten and 16 for the

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
+#include <functional>
 
 #include "base/text_format.h"
 #include "ui/about_box.h"
@@ -14,6 +16,39 @@
 #include "ui/tmain.h"
 #include "ui/view_stychu.h"
 #include "ui/vyhodnoceni.h"
+#include "ui/wav_sound.h"
+
+namespace {
+
+QString FaceError(const QString& error) {
+    return QStringLiteral("Nelze načíst obrázek karty %1").arg(error);
+}
+
+// Runs `work` once, as soon as the window has painted itself for the first time.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* window, std::function<void()> work)
+        : QObject(window), work_(std::move(work)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                work_();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> work_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -26,11 +61,11 @@ int main(int argc, char** argv) {
     SetDecimalSeparator(point.size() == 1 && point[0].unicode() < 128 ? char(point[0].unicode())
                                                                       : '.');
 
-    // Every face is needed for play: without one there is no game.
+    // Every face is needed for play: without one there is no game. Before the windows only
+    // their headers are read; the pictures follow once the main window is up.
     QString error;
-    if (!LoadCardPictures(QDir::currentPath(), error)) {
-        QMessageBox::critical(nullptr, QStringLiteral("Kvelta"),
-                              QStringLiteral("Nelze načíst obrázek karty %1").arg(error));
+    if (!CheckCardPictures(QDir::currentPath(), error)) {
+        QMessageBox::critical(nullptr, QStringLiteral("Kvelta"), FaceError(error));
         return 1;
     }
 
@@ -48,6 +83,18 @@ int main(int argc, char** argv) {
     Tvyhodnoceni result(tricks, &main);
     main.SetResultView(&result);
 
+    // What the window need not wait for: the faces (a face that is broken past its header
+    // still stops the program; a deal started sooner reads the faces it needs itself) and
+    // the sound output.
+    new AfterFirstPaint(&main, [&main] {
+        QString error;
+        if (!LoadCardPictures(QDir::currentPath(), error)) {
+            QMessageBox::critical(&main, QStringLiteral("Kvelta"), FaceError(error));
+            QCoreApplication::exit(1);
+            return;
+        }
+        main.sound().Prepare();
+    });
     main.show();
     CloseOnQuitSignals(&main);
     splash->raise();

@@ -103,8 +103,8 @@ TMain::TMain(Setup setup)
     BuildMenu();
 
     // The order matters: the settings load last, into a game and controls that exist.
-    sound_ = std::make_unique<TWavSound>(setup_.audioOutput ? *setup_.audioOutput
-                                                            : TWavSound::HasAudioOutput());
+    sound_ = setup_.audioOutput ? std::make_unique<TWavSound>(*setup_.audioOutput)
+                                : std::make_unique<TWavSound>();
     // Said after the game call that played it, never from inside it.
     sound_->onBadFile = [this](const QString& text) {
         QMetaObject::invokeMethod(

@@ -81,8 +81,16 @@ std::optional<int> WavDurationMs(const QString& path) {
     }
 }
 
-TWavSound::TWavSound(bool audioOutput)
-    : effect_(std::make_unique<QSoundEffect>()), hasOutput_(audioOutput) {}
+TWavSound::TWavSound(bool audioOutput) : hasOutput_(audioOutput) {
+    Prepare();
+}
+
+TWavSound::TWavSound() = default;
+
+void TWavSound::Prepare() {
+    if (!hasOutput_) hasOutput_ = HasAudioOutput();
+    if (*hasOutput_ && !effect_) effect_ = std::make_unique<QSoundEffect>();
+}
 
 bool TWavSound::HasAudioOutput() {
     return !QMediaDevices::audioOutputs().isEmpty();
@@ -93,12 +101,13 @@ TWavSound::~TWavSound() {
 }
 
 void TWavSound::Stop() {
-    if (effect_->isPlaying()) effect_->stop();
+    if (effect_ && effect_->isPlaying()) effect_->stop();
 }
 
 void TWavSound::PlaySound(std::string_view file, bool noWait) {
+    Prepare();
     Stop();
-    if (!hasOutput_) return;
+    if (!*hasOutput_) return;
     const QString path = LocalPath(file);
     const std::optional<int> length = WavDurationMs(path);
     if (!length) {

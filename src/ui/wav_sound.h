@@ -27,9 +27,13 @@ std::optional<int> WavDurationMs(const QString& path);
 class TWavSound : public ISoundPlayer {
 public:
     // With `audioOutput` false (a machine without one) every play is silent and immediate.
-    explicit TWavSound(bool audioOutput = HasAudioOutput());
+    explicit TWavSound(bool audioOutput);
+    // The machine is asked for its audio output at Prepare or the first play, not here: its
+    // sound service may take a while to answer, and the window need not wait for it.
+    TWavSound();
     ~TWavSound() override;
     static bool HasAudioOutput();
+    void Prepare();
 
     void PlaySound(std::string_view file, bool noWait) override;
     void SayCall(int seatNo, std::string_view callWord) override;
@@ -45,7 +49,7 @@ private:
     void Stop();
 
     std::unique_ptr<QSoundEffect> effect_;
-    bool hasOutput_ = false;
+    std::optional<bool> hasOutput_;
     QString lastPlayed_;
     QSet<QString> badFiles_;
 };

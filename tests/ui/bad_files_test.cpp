@@ -29,6 +29,27 @@ private slots:
         UnloadCardPictures();
     }
 
+    // Before the windows only the headers are read: a missing face or one that is no picture
+    // is named at once; the others are decoded when first drawn.
+    void theStartCheckNamesABadFaceAndDecodesTheRestLater() {
+        TempFolder folder;
+        for (int suit = 0; suit < 4; ++suit)
+            for (const char* rank : {"7", "8", "9", "10", "j", "q", "k", "a"})
+                folder.Picture(QStringLiteral("cards/%1_%2.bmp").arg(suit).arg(rank));
+        QString error;
+        QVERIFY2(CheckCardPictures(folder.path(""), error), qPrintable(error));
+        QCOMPARE(CardPicture(3, 16).size(), QSize(24, 40));  // the ace, read on demand
+        QCOMPARE(CardPixmap(1, 12, QSize(64, 105), 1).size(), QSize(64, 105));
+
+        folder.Write("cards/1_k.bmp", "BM but no picture after all");
+        QVERIFY(!CheckCardPictures(folder.path(""), error));
+        QVERIFY2(error.startsWith("cards/1_k.bmp"), qPrintable(error));
+        QFile::remove(folder.path("cards/1_k.bmp"));
+        QVERIFY(!CheckCardPictures(folder.path(""), error));
+        QVERIFY2(error.startsWith("cards/1_k.bmp"), qPrintable(error));
+        QVERIFY(CardPicture(0, 7).isNull());  // a failed check leaves nothing to read from
+    }
+
     void aCardBackThatIsNoPictureIsNamedAndTheOldOneStays() {
         TestWindow w;
         w.folder.Write("images/junk.bmp", "this is no picture");
