@@ -1,58 +1,41 @@
-// A seat changed between deals keeps the player's name, money and place, and a deal in
-// progress is finished by the seats that started it.
+// A seat changed between deals keeps the player's name, money and place, and a deal in progress
+// is finished by the seats that started it: a fresh computer player of the same kind plays on
+// exactly as the one it replaced would have.
 #include <gtest/gtest.h>
 
 #include "robot/trobot.h"
 #include "support/fakes.h"
 
-namespace {
-
-struct RobotTable : RecordingPorts {
-    std::unique_ptr<THra> game = std::make_unique<THra>(
-        Ports(), [](THra& g, int no) { return std::make_unique<TRobot>(g, no); });
-
-    // The whole deal; `midway` runs after its first trick.
-    void PlayDeal(const std::function<void()>& midway) {
-        game->NewGame();
-        for (int steps = 0; game->state != Waiting && steps < 200; ++steps) {
-            bool done;
-            if (game->state == TrickComplete) {
-                game->TrickTimerFired();
-                if (game->tricksPlayed == 1 && midway) midway();
-            } else {
-                game->IdleStep(done);
-            }
-        }
-    }
-};
-
-}  // namespace
-
-// A fresh computer player of the same kind plays as the one it replaced would have, so what
-// changes with the opponents comes from the new player alone.
 TEST(ReplaceSeat, ANewSeatOfTheSameKindChangesNothing) {
-    RobotTable plain, swapped;
-    THra& g = *swapped.game;
+    RecordingPorts plain, swapped;
+    const auto robots = [](THra& g, int no) { return std::make_unique<TRobot>(g, no); };
+    THra a(plain.Ports(), robots), g(swapped.Ports(), robots);
     for (int deal = 0; deal < 400; ++deal) {
-        for (RobotTable* t : {&plain, &swapped}) t->rules.rules.bezfleku = deal % 4 == 0;
-        plain.PlayDeal({});
         const int no = 2 + deal % 2;
         THrac* before = g.Seat(no);
         if (deal % 3 == 0) g.ReplaceSeat(std::make_unique<TRobot>(g, no));
-        swapped.PlayDeal([&] {
-            if (deal % 3 != 1) return;
-            g.ReplaceSeat(std::make_unique<TRobot>(g, no));
-            EXPECT_EQ(g.Seat(no), before);  // the deal goes on with the seat that started it
-        });
+        for (THra* t : {&a, &g}) {
+            plain.rules.rules.bezfleku = swapped.rules.rules.bezfleku = deal % 4 == 0;
+            t->NewGame();
+            for (int steps = 0; t->state != Waiting && steps < 200; ++steps) {
+                bool done;
+                t->state == TrickComplete ? t->TrickTimerFired() : t->IdleStep(done);
+                // Asked for during a deal: the deal goes on with the seat that started it.
+                if (t == &g && deal % 3 == 1 && steps == 5) {
+                    g.ReplaceSeat(std::make_unique<TRobot>(g, no));
+                    ASSERT_EQ(g.Seat(no), before);
+                }
+            }
+        }
         EXPECT_EQ(g.Seat(no) != before, deal % 3 == 0) << deal;
         ASSERT_EQ(swapped.view.log, plain.view.log) << deal;  // names, calls, results
-        const auto &a = swapped.view.trickCards, &b = plain.view.trickCards;
-        ASSERT_EQ(a.size(), b.size());
-        for (size_t i = 0; i < a.size(); ++i)
-            ASSERT_TRUE(a[i].seatNo == b[i].seatNo && SameCard(a[i].card, b[i].card)) << i;
-        for (int no2 = 1; no2 <= 3; ++no2) {
-            ASSERT_EQ(g.Seat(no2)->money, plain.game->Seat(no2)->money);
-            ASSERT_EQ(g.Seat(no2)->next, g.Seat(no2 % 3 + 1));
+        const auto &x = swapped.view.trickCards, &y = plain.view.trickCards;
+        ASSERT_EQ(x.size(), y.size());
+        for (size_t i = 0; i < x.size(); ++i)
+            ASSERT_TRUE(x[i].seatNo == y[i].seatNo && SameCard(x[i].card, y[i].card)) << i;
+        for (int n = 1; n <= 3; ++n) {
+            ASSERT_EQ(g.Seat(n)->money, a.Seat(n)->money);
+            ASSERT_EQ(g.Seat(n)->next, g.Seat(n % 3 + 1));
         }
     }
 }
