@@ -81,8 +81,8 @@ bool THra::TalonDone(THrac& d) {
     return true;
 }
 
-bool THra::PlayFromHand(THrac& s, int slot) {
-    if (&s != onTurn || slot < 1 || slot > 10) return false;
+bool THra::AwaitsCardFrom(const THrac& s) const {
+    if (&s != onTurn) return false;
     if ((state != Playing && state != Waiting) || talonPending || cardsOnTable >= 3 ||
         tricksPlayed >= 10)
         return false;
@@ -93,6 +93,11 @@ bool THra::PlayFromHand(THrac& s, int slot) {
         for (const THrac* p = trickLeader; p != &s; p = p->next) ++before;
         if (before < cardsOnTable) return false;
     }
+    return true;
+}
+
+bool THra::PlayFromHand(THrac& s, int slot) {
+    if (slot < 1 || slot > 10 || !AwaitsCardFrom(s)) return false;
     TKarta& k = s.hand[slot];
     if (k.state != inHand || !IsLegalPlay(*this, s, k.triple())) return false;
     if (s.IsHuman()) humanMayPlay = false;

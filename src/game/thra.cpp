@@ -59,6 +59,7 @@ void THra::SetPorts(const GamePorts& p) {
 }
 
 void THra::NewGame() {
+    SeatNewcomers();
     PlaySound("wavs\\rozdani.wav", false);
     result_->ClearTrickRows();
     newGameRequested = false;
@@ -81,6 +82,32 @@ void THra::ResetDeal() {
     cardsOnTable = 0;
     declarerPlayed = false;
     tricksPlayed = 0;
+}
+
+void THra::ReplaceSeat(std::unique_ptr<THrac> seat) {
+    if (!seat || seat->game != this || seat->seatNo < 1 || seat->seatNo > 3) return;
+    newcomers_[size_t(seat->seatNo - 1)] = std::move(seat);
+}
+
+// What a seat learns in a deal is forgotten when the deal ends (cards seen and voids shown with
+// the tenth trick, the rest as the next one is dealt): between deals a seat is the player's
+// name and money and its place in the ring.
+void THra::SeatNewcomers() {
+    for (size_t i = 0; i < 3; ++i) {
+        if (!newcomers_[i]) continue;
+        THrac* old = seats[i];
+        THrac* fresh = newcomers_[i].get();
+        fresh->name = old->name;
+        fresh->money = old->money;
+        fresh->next = old->next;
+        for (THrac* s : seats)
+            if (s->next == old) s->next = fresh;
+        for (THrac** p : {&forehand, &declarer, &onTurn, &trickLeader, &trickWinner})
+            if (*p == old) *p = fresh;
+        fresh->ResetMeldPlace();
+        seats[i] = fresh;
+        owned_[i] = std::move(newcomers_[i]);  // the old seat goes
+    }
 }
 
 void THra::PresetNextDeal(const std::array<Card, 33>& pack, bool full) {

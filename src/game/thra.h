@@ -72,6 +72,11 @@ public:
     // The next deal uses this pack as dealt (positions 1..32), without shuffle or cut, dealt
     // "do plných" or split as given. For scripted deals and the headless runner.
     void PresetNextDeal(const std::array<Card, 33>& pack, bool full);
+    // Puts `seat`, made for this game, in its seat (seatNo) from the next deal on: a deal in
+    // progress is finished by the seats that started it. The newcomer takes over the name, the
+    // money and the place in the ring; a later request for the same seat before that deal
+    // replaces this one.
+    void ReplaceSeat(std::unique_ptr<THrac> seat);
 
     // --- transitions the seats call ---
     // A seat decides; the controller carries the decision out. The human's clicks, a computer
@@ -108,6 +113,10 @@ public:
     // the hand, the card is not legal, or the seat is the human and his click is not awaited
     // (humanMayPlay). The caller needs nothing after it: the idle step goes on with the deal.
     bool PlayFromHand(THrac& seat, int slot);
+    // Whether PlayFromHand would take a legal card of `seat` now: the seat is on turn in a
+    // trick being played, its card of this trick is not on the table yet, and for the human
+    // his click is awaited. The window offers "Poradit" exactly then.
+    bool AwaitsCardFrom(const THrac& seat) const;
 
     // --- trick play ---
     // The play itself, unchecked: tests use it to set up a position card by card.
@@ -211,12 +220,14 @@ private:
     double WithHundred(double game, int declarerPoints, int defenderPoints);
 
     void Deal();
+    void SeatNewcomers();
     void TakePlayedCardOut(THrac& seat);
     void AskForCard();
     void ShowHandFaceUp(THrac& seat);
     void EndEarly();
 
     std::array<std::unique_ptr<THrac>, 3> owned_;
+    std::array<std::unique_ptr<THrac>, 3> newcomers_;  // seats taken in at the next deal
     std::unique_ptr<IRandom> ownRandom_;
     ITableView* view_ = nullptr;
     ISoundPlayer* sound_ = nullptr;

@@ -111,6 +111,9 @@ void ReadPlayersAndRules(const IniFile& ini, GameSettings& settings, THra& game,
     settings.gamesPlayed =
         static_cast<uint16_t>(static_cast<uint32_t>(ini.ReadInteger(kGame, "POCET_HER", 0)));
     game.gamesPlayed = settings.gamesPlayed;
+    // Files from before the choice existed, and values it does not know, get the classic player.
+    settings.opponents =
+        ini.ReadInteger(kGame, "SOUPERI", 0) == 1 ? Opponents::Silnejsi : Opponents::Klasicky;
 }
 
 bool LoadSettings(const std::filesystem::path& file, GameSettings& settings, THra& game,
@@ -200,6 +203,7 @@ bool SaveSettings(const std::filesystem::path& file, GameSettings& settings, con
     settings.gamesPlayed = game.gamesPlayed;
     ini.WriteInteger(kGame, "POCET_HER", settings.gamesPlayed);
     ini.WriteText(kGame, "RUB", settings.cardBack);
+    ini.WriteInteger(kGame, "SOUPERI", static_cast<int>(settings.opponents));
 
     return ini.Save(file, error);
 }

@@ -43,6 +43,13 @@ public:
     virtual void OpenHomePage(const std::string& address) = 0;
 };
 
+// Who plays the two computer seats ("Soupeři"): the computer player the game was built with,
+// or the stronger one that looks ahead. Kept as GAME/SOUPERI.
+enum class Opponents : uint8_t {
+    Klasicky = 0,
+    Silnejsi = 1,
+};
+
 class GameSettings : public IRules {
 public:
     const RuleSet& Current() const override { return rules; }
@@ -50,6 +57,7 @@ public:
     RuleSet rules;
     uint16_t gamesPlayed = 0;  // POCET_HER: the game's counter at the last load or save
     std::string cardBack{kDefaultCardBack};
+    Opponents opponents = Opponents::Klasicky;
     WindowBounds window;
     int32_t homePageDay = 0;  // WEB/view: the day the home page was last opened
     bool loaded = false;      // the last load completed; only then is the file saved

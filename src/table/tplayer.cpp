@@ -32,6 +32,7 @@ TPlayer::TPlayer(THra& g, int no, HumanPorts ports)
 
 void TPlayer::NewDeal() {
     picked_ = 0;
+    hint_ = 0;  // its picture went with the last deal
     for (HumanButton b : {HumanButton::Trump, HumanButton::Talon}) {
         controls_->EnableButton(b, false);
         controls_->ShowButton(b, false);
@@ -76,13 +77,32 @@ bool TPlayer::LayingTalon() const {
 
 // --- clicks -----------------------------------------------------------------------------------
 
+void TPlayer::ShowHint(int slot) {
+    ClearHint();
+    if (slot < 1 || slot > 10) return;
+    const TKarta& k = hand[slot];
+    if (k.state != inHand || !k.picture) return;
+    game->view().MoveCardPicture(k.picture, k.left, k.top - kRaise);
+    hint_ = slot;
+}
+
+void TPlayer::ClearHint() {
+    if (!hint_) return;
+    const TKarta& k = hand[hint_];
+    hint_ = 0;
+    // A card played meanwhile took its picture away.
+    if (k.state == inHand && k.picture) game->view().MoveCardPicture(k.picture, k.left, k.top);
+}
+
 void TPlayer::PictureClick(int picture) {
+    ClearHint();
     if (picture == 0) return;
     for (int i = 1; i <= 12; ++i)
         if (hand[i].picture == picture) return CardClick(i);
 }
 
 void TPlayer::CardClick(int slot) {
+    ClearHint();
     if (slot < 1 || slot > 12 || hand[slot].rank == 0) return;
     switch (hand[slot].state) {
         case trumpPick:

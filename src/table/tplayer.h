@@ -46,6 +46,13 @@ public:
     // The contract radio button "Hra" was chosen: the talon choice starts again.
     void RelayForDiscard();
 
+    // "Poradit": the card of hand slot 1..10 stands raised as a selected card does, until the
+    // human's next click on a card or the table. Only the picture moves: the card, its place
+    // in the hand and the deal stay as they were.
+    void ShowHint(int slot);
+    void ClearHint();
+    int hintedSlot() const { return hint_; }
+
     // The doubling boxes the human may tick for this offer.
     FlekBoxes FlekBoxesFor(uint8_t offer) const;
 
@@ -66,5 +73,6 @@ private:
     IHumanControls* controls_;
     IDecisionDialogs* dialogs_;
     int picked_ = 0;  // the slot picked as the trump card, 0 while none
+    int hint_ = 0;    // the slot raised by "Poradit", 0 while none
     std::optional<std::pair<int, int>> talonPlace_;  // where "Talon" was last put to work
 };

@@ -10,6 +10,7 @@
 #include "ui/tfrm_banka.h"
 #include "ui/tfrm_michani.h"
 #include "ui/tfrm_rubs.h"
+#include "ui/tfrm_souperi.h"
 #include "ui/tfrmvyber.h"
 #include "ui/tnastaveni_hry.h"
 #include "ui/tstatistika.h"
@@ -28,6 +29,7 @@ SettingsDialogs::SettingsDialogs(GameSettings& settings, THra& game, ISettingsWi
     banka = new Tfrm_banka(parent);
     michani = new Tfrm_michani(settings_, parent);
     rubs = new Tfrm_rubs(onError_, parent);
+    souperi = new Tfrm_souperi(parent);
 }
 
 const RuleSet& SettingsDialogs::Current() const {
@@ -80,6 +82,13 @@ void SettingsDialogs::menu_rubsClick() {
         return;
     }
     settings_.cardBack = chosen;
+}
+
+void SettingsDialogs::Menu_optionSouperiClick() {
+    souperi->StartWith(settings_.opponents);
+    if (souperi->exec() != QDialog::Accepted || souperi->Chosen() == settings_.opponents) return;
+    settings_.opponents = souperi->Chosen();
+    if (opponentsChosen) opponentsChosen(settings_.opponents);
 }
 
 void SettingsDialogs::ShowPlayerRatings() {

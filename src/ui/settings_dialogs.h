@@ -10,8 +10,8 @@
 #include <functional>
 
 #include "game/rules.h"
+#include "records/game_settings.h"
 
-class GameSettings;
 class ISettingsWindow;
 class QWidget;
 class StatisticsFile;
@@ -23,6 +23,7 @@ class TStatistika;
 class Tfrm_banka;
 class Tfrm_michani;
 class Tfrm_rubs;
+class Tfrm_souperi;
 
 class SettingsDialogs : public IRules {
 public:
@@ -42,6 +43,7 @@ public:
     void Menu_optionPlayerClick();
     void manu_optionBankaClick();
     void menu_rubsClick();
+    void Menu_optionSouperiClick();
     void ShowPlayerRatings();
 
     TNastaveni_hry* nastaveniHry;
@@ -51,6 +53,10 @@ public:
     Tfrm_banka* banka;
     Tfrm_michani* michani;
     Tfrm_rubs* rubs;
+    Tfrm_souperi* souperi;
+
+    // Told when OK in "Soupeři" changes the opponents (already kept in the settings record).
+    std::function<void(Opponents)> opponentsChosen;
 
 private:
     GameSettings& settings_;

@@ -32,6 +32,7 @@
 #include "ui/card_picture.h"
 #include "ui/human_dialogs.h"
 #include "ui/local_path.h"
+#include "ui/opponents.h"
 #include "ui/settings_dialogs.h"
 #include "ui/vyhodnoceni.h"
 #include "ui/wav_sound.h"
@@ -138,6 +139,7 @@ TMain::TMain(Setup setup)
         [this] {
             bool done = true;
             game_->IdleStep(done);
+            UpdateHintMenu();
         },
         [this] {
             const THra& g = *game_;
@@ -161,11 +163,15 @@ TMain::TMain(Setup setup)
         settings_, *game_, *this, &statistics_, [this](const QString& e) { Report(e); }, this);
     ports_.rules = dialogs_.get();
     game_->SetPorts(ports_);
+    // The computer seats were made classic; the chosen ones sit down at the first deal.
+    if (settings_.opponents != Opponents::Klasicky) ChangeOpponents(*game_, settings_.opponents);
+    dialogs_->opponentsChosen = [this](Opponents chosen) { ChangeOpponents(*game_, chosen); };
     SettingsDialogs* d = dialogs_.get();
     connect(Menu_PlayerRatings, &QAction::triggered, this, [d] { d->ShowPlayerRatings(); });
     connect(Menu_optionHra, &QAction::triggered, this, [d] { d->Menu_optionHraClick(); });
     connect(Menu_optionMichani, &QAction::triggered, this, [d] { d->Menu_optionMichaniClick(); });
     connect(Menu_optionPlayer, &QAction::triggered, this, [d] { d->Menu_optionPlayerClick(); });
+    connect(Menu_optionSouperi, &QAction::triggered, this, [d] { d->Menu_optionSouperiClick(); });
     connect(manu_optionBanka, &QAction::triggered, this, [d] { d->manu_optionBankaClick(); });
     connect(menu_rubs, &QAction::triggered, this, [d] { d->menu_rubsClick(); });
 }
@@ -314,6 +320,11 @@ void TMain::BuildMenu() {
     Menu_NovaHra->setShortcut(Qt::Key_F2);
     Menu_NovaHra->setToolTip(QStringLiteral("Spustí se nová hra"));
     Menu_NovaHra->setStatusTip(Menu_NovaHra->toolTip());
+    Menu_Poradit = hra->addAction(QStringLiteral("Poradit"));
+    Menu_Poradit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    Menu_Poradit->setToolTip(QStringLiteral("Ukáže kartu, kterou by zahrál silnější hráč"));
+    Menu_Poradit->setStatusTip(Menu_Poradit->toolTip());
+    Menu_Poradit->setEnabled(false);
     Mebu_quit = hra->addAction(QStringLiteral("Konec"));
 
     QMenu* statistika = menuBar()->addMenu(QStringLiteral("Statistika"));
@@ -325,6 +336,7 @@ void TMain::BuildMenu() {
     Menu_optionHra = nastaveni->addAction(QStringLiteral("Hra"));
     Menu_optionMichani = nastaveni->addAction(QStringLiteral("Míchání"));
     Menu_optionPlayer = nastaveni->addAction(QStringLiteral("Hráči"));
+    Menu_optionSouperi = nastaveni->addAction(QStringLiteral("Soupeři"));
     manu_optionBanka = nastaveni->addAction(QStringLiteral("Banka"));
     menu_rubs = nastaveni->addAction(QStringLiteral("Rub karet"));
 
@@ -333,6 +345,7 @@ void TMain::BuildMenu() {
 
     connect(Menu_NovaHra, &QAction::triggered, this, &TMain::Menu_NovaHraClick);
     connect(Mebu_quit, &QAction::triggered, this, &TMain::Mebu_quitClick);
+    connect(Menu_Poradit, &QAction::triggered, this, &TMain::Menu_PoraditClick);
     // "Hodnocení hráčů" and the settings items belong to their dialogs.
     connect(Menu_LastGame, &QAction::triggered, this, &TMain::Menu_LastGameClick);
     connect(Menu_About, &QAction::triggered, this, &TMain::Menu_AboutClick);
@@ -346,8 +359,17 @@ void TMain::Report(const QString& text) {
 }
 
 void TMain::GameCall(const std::function<void()>& call) {
-    IdleDriver::Hold hold(*idle_);
-    call();
+    // Not while the game is inside a call: a dialog or a sound may wait there.
+    Menu_Poradit->setEnabled(false);
+    {
+        IdleDriver::Hold hold(*idle_);
+        call();
+    }
+    UpdateHintMenu();
+}
+
+void TMain::UpdateHintMenu() {
+    Menu_Poradit->setEnabled(player_ && game_->AwaitsCardFrom(*player_));
 }
 
 // --- menu commands ---
@@ -369,6 +391,12 @@ void TMain::Menu_AboutClick() {
     about->exec();
 }
 
+void TMain::Menu_PoraditClick() {
+    // The shortcut may come a moment after the menu's state went stale.
+    if (!player_ || !game_->AwaitsCardFrom(*player_)) return;
+    player_->ShowHint(HintedSlot(*game_, *player_));
+}
+
 void TMain::Timer1Timer() {
     GameCall([this] { game_->TrickTimerFired(); });
 }
@@ -382,6 +410,10 @@ void TMain::CardPictureClicked(int picture) {
 
 bool TMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Panel1 && event->type() == QEvent::Resize) myResize();
+    // Any click on the table, a card's too (the cards pass their clicks on), puts the hint
+    // back.
+    if (watched == Panel1 && event->type() == QEvent::MouseButtonPress && player_)
+        player_->ClearHint();
     return QMainWindow::eventFilter(watched, event);
 }
 

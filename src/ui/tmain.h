@@ -128,6 +128,7 @@ public:
     void Mebu_quitClick();
     void Menu_LastGameClick();
     void Menu_AboutClick();
+    void Menu_PoraditClick();
 
     // The controls, by the names the rest of the game knows them by.
     QWidget* Panel1;
@@ -144,9 +145,10 @@ public:
     QPushButton *TrumpButton, *TalonButton;
     QTimer Timer1;  // the trick pause
 
-    QAction *Menu_NovaHra, *Mebu_quit;
+    QAction *Menu_NovaHra, *Menu_Poradit, *Mebu_quit;
     QAction *Menu_LastGame, *Menu_PlayerRatings;
-    QAction *Menu_optionHra, *Menu_optionMichani, *Menu_optionPlayer, *manu_optionBanka, *menu_rubs;
+    QAction *Menu_optionHra, *Menu_optionMichani, *Menu_optionPlayer, *Menu_optionSouperi;
+    QAction *manu_optionBanka, *menu_rubs;
     QAction* Menu_About;
 
 protected:
@@ -159,6 +161,8 @@ private:
     void myResize();
     void Timer1Timer();
     void CardPictureClicked(int picture);
+    // "Poradit" is offered exactly while the human's card is awaited.
+    void UpdateHintMenu();
     void RadioClicked(QRadioButton* button);
     QPixmap CardBack(QSize size) const;
     void Report(const QString& text);

@@ -324,6 +324,21 @@ TEST_F(Settings, TheGamePlaysByTheLoadedRules) {
     EXPECT_FALSE(game.rules().herce);
 }
 
+// A file from before the opponents could be chosen reads as "Klasický" and gains that one key.
+TEST_F(Settings, TheOpponentsKeyIsClassicByDefaultAndTheOnlyKeyAdded) {
+    ASSERT_TRUE(Load() && Save()) << error;
+    const std::string current = ReadBytes(file), key = "SOUPERI=0\n";
+    ASSERT_NE(current.find(key), std::string::npos);
+    WriteFile(std::string(current).erase(current.find(key), key.size()));
+    settings.opponents = Opponents::Silnejsi;
+    ASSERT_TRUE(Load() && Save()) << error;
+    EXPECT_EQ(settings.opponents, Opponents::Klasicky);
+    EXPECT_EQ(ReadBytes(file), current);
+    settings.opponents = Opponents::Silnejsi;
+    ASSERT_TRUE(Save() && Load()) << error;
+    EXPECT_EQ(settings.opponents, Opponents::Silnejsi);
+}
+
 TEST_F(Settings, SaveKeepsKeysItDoesNotKnow) {
     WriteFile("; my notes\n[EXTRA]\nCOLOUR=green\n[GAME]\nOLD_KEY=5\n");
     ASSERT_TRUE(Load()) << error;
@@ -436,7 +451,8 @@ TEST(SettingsRoundTrip, RandomFilesLoadSaveAndLoadTheSame) {
         {"APPLICATION", "TOP", "LEFT", "WIDTH", "HEIGHT"},
         {"USER", "PLAYER_NAME_1", "PLAYER_SCORE_1", "player_name_3", "PLAYER_SCORE_3"},
         {"GAME", "START_PLAYER", "ZAKLAD_HRY", "BETL", "DURCH", "TICHA_SEDMA", "HLASENA_SEDMA",
-         "NASOBIT", "herce", "UTEK", "STOVKA", "MICHANI", "POCET_SEJMUTI", "POCET_HER", "RUB"},
+         "NASOBIT", "herce", "UTEK", "STOVKA", "MICHANI", "POCET_SEJMUTI", "POCET_HER", "RUB",
+         "SOUPERI"},
         {"EXTRA", "KEY"}};
     // Loads into a fresh game and saves; the state loaded, as one text. Counts what succeeded.
     const auto loadAndSave = [&](std::string& state) {
@@ -455,7 +471,7 @@ TEST(SettingsRoundTrip, RandomFilesLoadSaveAndLoadTheSame) {
           << g.forehand->seatNo << r.zakladHry << '|' << r.betl << '|' << r.durch << '|'
           << r.tichaSedma << '|' << r.hlasenaSedma << r.nasobit << r.herce << r.utek
           << int(r.stovka) << int(r.michani) << int(r.pocetSejmuti) << '|' << g.gamesPlayed
-          << s.cardBack << s.homePageDay;
+          << s.cardBack << s.homePageDay << int(s.opponents);
         state = o.str();
         return loaded + SaveSettings(file, s, g, window, error);
     };

@@ -2,6 +2,8 @@
 // human for a card, and each click either plays the card or changes nothing.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "support/fakes.h"
 #include "table/tplayer.h"
 
@@ -89,4 +91,20 @@ TEST(HumanClick, ClicksOutOfTurnPlayNothingAndLeaveTheComputerDeclarerAlone) {
     // The computer players read this flag: a stray click must not tell them the declarer
     // has played when it has not.
     EXPECT_FALSE(t.game->declarerPlayed);
+}
+
+// "Poradit" is offered exactly while the human's click on a card is awaited.
+TEST(HumanClick, TheHumansCardIsAwaitedFromTheAskUntilAnAcceptedClick) {
+    ClickTable t(2, "1_8 0_7 3_9", "0_14 1_9", "0_8 1_14");
+    const TPlayer& h = *t.human;
+    std::vector<bool> awaited{t.game->AwaitsCardFrom(h)};  // seat 2 is to lead
+    t.Idle();                                              // seats 2 and 3 play
+    awaited.push_back(t.game->AwaitsCardFrom(h));          // his turn, not asked yet
+    t.Idle();
+    awaited.push_back(t.game->AwaitsCardFrom(h));
+    t.human->CardClick(1);  // refused: hearts are held
+    awaited.push_back(t.game->AwaitsCardFrom(h));
+    t.human->CardClick(2);
+    awaited.push_back(t.game->AwaitsCardFrom(h));
+    EXPECT_EQ(awaited, (std::vector<bool>{false, false, true, true, false}));
 }
