@@ -244,6 +244,7 @@ bool IniFile::LoadText(std::string_view text, std::string* problem) {
     trailingComments_.clear();
     byteOrderMark_ = text.substr(0, 3) == kByteOrderMark;
     if (byteOrderMark_) text.remove_prefix(3);
+    fileComment_ = !text.empty() && (text.front() == ';' || text.front() == '#');
     const size_t firstBreak = text.find('\n');
     windowsLineEnds_ =
         firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r';
@@ -289,12 +290,24 @@ bool IniFile::LoadText(std::string_view text, std::string* problem) {
         complete_ = false;
         if (problem) *problem = "out of memory";
     }
+    // The section without a name holds the keys above the first section. A "[]" with nothing
+    // under it would be saved as blank lines that the next read drops, and the save after that
+    // would differ: it holds nothing, and goes.
+    if (doc_->ini.GetSectionSize("") == 0) doc_->ini.Delete("", nullptr);
     return complete_;
 }
 
 std::string IniFile::Text() const {
     std::string text;
     doc_->ini.Save(text, byteOrderMark_);
+    // Without a comment of the file's own, a comment the text opens with belongs to the first
+    // section or key. Read back, a comment in the first column of the first line would become
+    // the file's comment, which is written with blank lines after it: the next save would
+    // differ. A blank line first keeps it where it belongs.
+    const size_t start = byteOrderMark_ ? kByteOrderMark.size() : 0;
+    if (!fileComment_ && text.size() > start && (text[start] == ';' || text[start] == '#')) {
+        text.insert(start, "\n");
+    }
     if (!trailingComments_.empty()) {
         text += (text.empty() || text == kByteOrderMark ? "" : "\n") + trailingComments_ + "\n";
     }

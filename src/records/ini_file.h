@@ -65,6 +65,7 @@ private:
     std::string trailingComments_;  // after the last key or section, which SimpleIni drops
     bool byteOrderMark_ = false;    // the file starts with the UTF-8 byte order mark
     bool windowsLineEnds_ = false;  // its first line ends with "\r\n"
+    bool fileComment_ = false;      // it opens with a comment in its first column
     bool complete_ = true;          // the whole file was read
 };
 
