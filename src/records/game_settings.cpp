@@ -31,7 +31,8 @@ std::string ScoreKey(int seatNo) {
 // part alone needs more than 10 characters, counts as no number.
 std::string ReadStake(const IniFile& ini, const char* key, double def) {
     const char separator = DecimalSeparator();
-    const double value = ini.ReadDecimal(kGame, key, def);
+    double value = ini.ReadDecimal(kGame, key, def);
+    if (value == 0) value = 0;  // never the text "-0": the save would write "0"
     std::string text = ShortestDecimalText(value, separator);
     if (!IsUsableStake(value) || std::min(text.find(separator), text.size()) > 10) {
         text = ShortestDecimalText(def, separator);

@@ -213,6 +213,8 @@ TEST_F(Settings, StakesReadBackAsTheValueTheProgramMeant) {
         {"0.333333333333333", "0.33333333"},
         {"0.000001", "0.000001"},  // once "1e-06", which the lenient reader takes for 1
         {"0.000000001", "0"},
+        {"-000", "0"},  // once "-0", which the save wrote back as "0"
+        {"-0.0000000001", "0"},
         {"-999999999.9", "-999999999"},
         // No money could be kept to the cent: as if it were no number.
         {"1000000000.5", "0.5"},
