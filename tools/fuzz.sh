@@ -26,6 +26,10 @@ shift
 }
 build=$here/build-fuzz
 
+cd "$here"
+source tools/setup.sh
+KVELTA_PACKAGES=("${KVELTA_FUZZ_PACKAGES[@]}" ninja-build cmake libsimpleini-dev)
+kvelta_install_packages
 if [ ! -f "$build/build.ninja" ]; then
     CC=clang CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DKVELTA_FUZZ=ON \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
