@@ -298,6 +298,22 @@ bool IniFile::LoadText(std::string_view text, std::string* problem) {
 }
 
 std::string IniFile::Text() const {
+    // The library does not always write what reads back as the same document: a comment of the
+    // section without a name, which is written without a header, reads back as the comment of
+    // its first key and is written with a blank line more. The text is read and written again
+    // until it stays the same, so that the next save of the file gives the same bytes.
+    std::string text = WrittenText();
+    for (int pass = 0; pass < 4; ++pass) {
+        IniFile again;
+        if (!again.LoadText(text)) break;
+        std::string next = again.WrittenText();
+        if (next == text) break;
+        text = std::move(next);
+    }
+    return text;
+}
+
+std::string IniFile::WrittenText() const {
     std::string text;
     doc_->ini.Save(text, byteOrderMark_);
     // Without a comment of the file's own, a comment the text opens with belongs to the first

@@ -149,12 +149,13 @@ TEST(IniFile, ASaveKeepsCommentsLineEndsAndTheByteOrderMarkOfTheFileItRead) {
     EXPECT_EQ(back.Text(), saved);
 }
 
-TEST(IniFile, ACommentBeforeTheFirstSectionStaysPutFromSaveToSave) {
+TEST(IniFile, ASecondSaveGivesTheSameBytesAsTheFirst) {
     // A comment that opened the text of the first save used to become the file's own comment
     // at the next read, and every later save differed from the first.
-    for (const char* text : {"\r\n; stakes\n[GAME]\nBETL=1\n", "\n; a\n\n; b\nKEY=1\n",
-                             "\xEF\xBB\xBF\n# note\n[USER]\nX=1\n", "; own\n\n; first\n[GAME]\n",
-                             "[]\n[GAME]\n", "; c\n[ ]\n[]\n"}) {
+    for (const char* text :
+         {"\r\n; stakes\n[GAME]\nBETL=1\n", "\n; a\n\n; b\nKEY=1\n",
+          "\xEF\xBB\xBF\n# note\n[USER]\nX=1\n", "; own\n\n; first\n[GAME]\n", "[]\n[GAME]\n",
+          "; c\n[ ]\n[]\n", "; file\n\n[game]\n# nameless\n[]\nKEY=1\n"}) {
         IniFile ini;
         ASSERT_TRUE(ini.LoadText(text));
         ini.WriteInteger("GAME", "POCET_HER", 1);
