@@ -316,12 +316,15 @@ std::string IniFile::Text() const {
 std::string IniFile::WrittenText() const {
     std::string text;
     doc_->ini.Save(text, byteOrderMark_);
-    // Without a comment of the file's own, a comment the text opens with belongs to the first
-    // section or key. Read back, a comment in the first column of the first line would become
-    // the file's comment, which is written with blank lines after it: the next save would
-    // differ. A blank line first keeps it where it belongs.
+    // What the text opens with is read differently from the rest, and a blank line first keeps
+    // it as it is. Without a comment of the file's own, a comment there belongs to the first
+    // section or key; read back from the first column of the first line it would become the
+    // file's comment, which is written with blank lines after it. A key whose name starts with
+    // the bytes of the byte order mark would lose them, and the line its name.
     const size_t start = byteOrderMark_ ? kByteOrderMark.size() : 0;
-    if (!fileComment_ && text.size() > start && (text[start] == ';' || text[start] == '#')) {
+    const std::string_view head = std::string_view(text).substr(start);
+    const bool comment = !fileComment_ && !head.empty() && (head[0] == ';' || head[0] == '#');
+    if (comment || head.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         text.insert(start, "\n");
     }
     if (!trailingComments_.empty()) {
