@@ -10,6 +10,8 @@ KVELTA_PACKAGES=(
     clang-format
     desktop-file-utils appstream
 )
+# Only tools/fuzz.sh needs these: clang and its libFuzzer.
+KVELTA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 kvelta_install_packages() {
     local missing=()

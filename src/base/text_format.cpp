@@ -131,12 +131,18 @@ std::string ShortestDecimalText(double value, char separator) {
     // The fewest significant digits (at most 15) that give the number back.
     char buf[32];
     char* end = buf;
+    bool readable = true;
     for (int digits = 1; digits <= 15; ++digits) {
         end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1)
                   .ptr;
         double back = 0;
-        std::from_chars(buf, end, back);
+        readable = std::from_chars(buf, end, back).ec == std::errc();
         if (back == value) break;
+    }
+    if (!readable) {
+        // Rounded to 15 digits, a number next to the largest one is beyond it and would read
+        // back as no number at all: it is written with every digit it needs.
+        end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific).ptr;
     }
     // "-d.ddde+xx": the digits, without the zeros a rounding to 15 digits may end in, and the
     // exponent, then written out plainly. An exponent form would read back wrong wherever a

@@ -21,7 +21,8 @@ double ParseDecimalText(std::string_view text);
 // else, "2,5x" for instance.
 bool ReadLocaleDecimal(std::string_view text, char separator, double& value);
 
-// The shortest text of a number with up to 15 significant digits and the given separator:
+// The shortest text of a number with up to 15 significant digits (all it needs for the few
+// that 15 digits would carry beyond the largest double) and the given separator:
 // 0.1 -> "0,1", 2 -> "2", -0.5 -> "-0,5", 1000 -> "1000", 1e-6 -> "0,000001". Always plain
 // notation, never an exponent, so that every reader of the program's texts reads it back.
 std::string ShortestDecimalText(double value, char separator);

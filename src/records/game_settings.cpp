@@ -31,7 +31,8 @@ std::string ScoreKey(int seatNo) {
 // part alone needs more than 10 characters, counts as no number.
 std::string ReadStake(const IniFile& ini, const char* key, double def) {
     const char separator = DecimalSeparator();
-    const double value = ini.ReadDecimal(kGame, key, def);
+    double value = ini.ReadDecimal(kGame, key, def);
+    if (value == 0) value = 0;  // never the text "-0": the save would write "0"
     std::string text = ShortestDecimalText(value, separator);
     if (!IsUsableStake(value) || std::min(text.find(separator), text.size()) > 10) {
         text = ShortestDecimalText(def, separator);
@@ -74,6 +75,20 @@ std::string HomePageAddress(const std::filesystem::path& settingsFile) {
     std::filesystem::path file = std::filesystem::absolute(settingsFile, ec);
     if (ec) file = settingsFile;
     return (file.parent_path() / kHomePageFileName).string();
+}
+
+void ReadSettings(const IniFile& ini, GameSettings& settings, THra& game, ISettingsWindow& window) {
+    WindowBounds bounds;
+    bounds.top = ini.ReadInteger(kApplication, "TOP", 2);
+    bounds.left = ini.ReadInteger(kApplication, "LEFT", 2);
+    bounds.width = ini.ReadInteger(kApplication, "WIDTH", 800);
+    bounds.height = ini.ReadInteger(kApplication, "HEIGHT", 600);
+    settings.window = bounds;
+    window.SetWindowBounds(bounds);
+
+    ReadPlayersAndRules(ini, settings, game, &window);
+
+    settings.cardBack = ini.ReadText(kGame, "RUB", kDefaultCardBack);
 }
 
 void ReadPlayersAndRules(const IniFile& ini, GameSettings& settings, THra& game,
@@ -140,17 +155,7 @@ bool LoadSettings(const std::filesystem::path& file, GameSettings& settings, THr
         ini.Save(file, ignored);
     }
 
-    WindowBounds bounds;
-    bounds.top = ini.ReadInteger(kApplication, "TOP", 2);
-    bounds.left = ini.ReadInteger(kApplication, "LEFT", 2);
-    bounds.width = ini.ReadInteger(kApplication, "WIDTH", 800);
-    bounds.height = ini.ReadInteger(kApplication, "HEIGHT", 600);
-    settings.window = bounds;
-    window.SetWindowBounds(bounds);
-
-    ReadPlayersAndRules(ini, settings, game, &window);
-
-    settings.cardBack = ini.ReadText(kGame, "RUB", kDefaultCardBack);
+    ReadSettings(ini, settings, game, window);
     std::string cardBackError;
     if (!window.LoadCardBack(settings.cardBack, cardBackError)) {
         error += (error.empty() ? "" : "\n") + cardBackError;
@@ -161,17 +166,8 @@ bool LoadSettings(const std::filesystem::path& file, GameSettings& settings, THr
     return complete;
 }
 
-bool SaveSettings(const std::filesystem::path& file, GameSettings& settings, const THra& game,
-                  ISettingsWindow& window, std::string& error) {
-    error.clear();
-    if (!settings.loaded) return false;
-
-    // Keys of the file that the program does not know, and WEB/view, are kept as they are.
-    // A file that has since become unreadable or damaged is left alone.
-    IniFile ini;
-    if (!ini.Load(file, error)) return false;
-
-    const WindowBounds bounds = window.CurrentWindowBounds();
+void WriteSettings(IniFile& ini, GameSettings& settings, const THra& game,
+                   const WindowBounds& bounds) {
     settings.window = bounds;
     ini.WriteInteger(kApplication, "LEFT", bounds.left);
     ini.WriteInteger(kApplication, "TOP", bounds.top);
@@ -204,6 +200,18 @@ bool SaveSettings(const std::filesystem::path& file, GameSettings& settings, con
     ini.WriteInteger(kGame, "POCET_HER", settings.gamesPlayed);
     ini.WriteText(kGame, "RUB", settings.cardBack);
     ini.WriteInteger(kGame, "SOUPERI", static_cast<int>(settings.opponents));
+}
 
+bool SaveSettings(const std::filesystem::path& file, GameSettings& settings, const THra& game,
+                  ISettingsWindow& window, std::string& error) {
+    error.clear();
+    if (!settings.loaded) return false;
+
+    // Keys of the file that the program does not know, and WEB/view, are kept as they are.
+    // A file that has since become unreadable or damaged is left alone.
+    IniFile ini;
+    if (!ini.Load(file, error)) return false;
+
+    WriteSettings(ini, settings, game, window.CurrentWindowBounds());
     return ini.Save(file, error);
 }

@@ -77,6 +77,15 @@ std::string HomePageAddress(const std::filesystem::path& settingsFile);
 void ReadPlayersAndRules(const IniFile& ini, GameSettings& settings, THra& game,
                          ISettingsWindow* window);
 
+// The window's place, the players and rules (as above) and the card-back path from a settings
+// document, each with its default; the window is placed and shows names and money. The card
+// back itself is not loaded.
+void ReadSettings(const IniFile& ini, GameSettings& settings, THra& game, ISettingsWindow& window);
+// Everything a save writes, from the current state, into the document; keys it does not
+// write stay as they are.
+void WriteSettings(IniFile& ini, GameSettings& settings, const THra& game,
+                   const WindowBounds& bounds);
+
 // Reads the settings file into `settings`, the game's seats and forehand, and the window.
 // `today` is today's day number. Returns false, with the message to report in `error`, when
 // the file is there but cannot be read completely (see IniFile::Load) or the card back cannot

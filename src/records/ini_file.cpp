@@ -244,6 +244,7 @@ bool IniFile::LoadText(std::string_view text, std::string* problem) {
     trailingComments_.clear();
     byteOrderMark_ = text.substr(0, 3) == kByteOrderMark;
     if (byteOrderMark_) text.remove_prefix(3);
+    fileComment_ = !text.empty() && (text.front() == ';' || text.front() == '#');
     const size_t firstBreak = text.find('\n');
     windowsLineEnds_ =
         firstBreak != std::string_view::npos && firstBreak > 0 && text[firstBreak - 1] == '\r';
@@ -289,12 +290,43 @@ bool IniFile::LoadText(std::string_view text, std::string* problem) {
         complete_ = false;
         if (problem) *problem = "out of memory";
     }
+    // The section without a name holds the keys above the first section. A "[]" with nothing
+    // under it would be saved as blank lines that the next read drops, and the save after that
+    // would differ: it holds nothing, and goes.
+    if (doc_->ini.GetSectionSize("") == 0) doc_->ini.Delete("", nullptr);
     return complete_;
 }
 
 std::string IniFile::Text() const {
+    // The library does not always write what reads back as the same document: a comment of the
+    // section without a name, which is written without a header, reads back as the comment of
+    // its first key and is written with a blank line more. The text is read and written again
+    // until it stays the same, so that the next save of the file gives the same bytes.
+    std::string text = WrittenText();
+    for (int pass = 0; pass < 4; ++pass) {
+        IniFile again;
+        if (!again.LoadText(text)) break;
+        std::string next = again.WrittenText();
+        if (next == text) break;
+        text = std::move(next);
+    }
+    return text;
+}
+
+std::string IniFile::WrittenText() const {
     std::string text;
     doc_->ini.Save(text, byteOrderMark_);
+    // What the text opens with is read differently from the rest, and a blank line first keeps
+    // it as it is. Without a comment of the file's own, a comment there belongs to the first
+    // section or key; read back from the first column of the first line it would become the
+    // file's comment, which is written with blank lines after it. A key whose name starts with
+    // the bytes of the byte order mark would lose them, and the line its name.
+    const size_t start = byteOrderMark_ ? kByteOrderMark.size() : 0;
+    const std::string_view head = std::string_view(text).substr(start);
+    const bool comment = !fileComment_ && !head.empty() && (head[0] == ';' || head[0] == '#');
+    if (comment || head.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        text.insert(start, "\n");
+    }
     if (!trailingComments_.empty()) {
         text += (text.empty() || text == kByteOrderMark ? "" : "\n") + trailingComments_ + "\n";
     }

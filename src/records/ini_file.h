@@ -40,6 +40,8 @@ public:
     // Writes the whole document to a temporary file beside `file`, flushes it to the disk
     // and renames it over `file` (see ReplaceFileContents).
     bool Save(const std::filesystem::path& file, std::string& error) const;
+    // The text Save writes: it reads back as the same document, and saved again it gives the
+    // same bytes.
     std::string Text() const;
 
     // Decimal or "0x" hexadecimal, within 32 bits.
@@ -58,6 +60,8 @@ public:
 private:
     struct Doc;
 
+    // The library's text of the document with what it leaves out put back.
+    std::string WrittenText() const;
     const char* Raw(std::string_view section, std::string_view key) const;
     void Set(std::string_view section, std::string_view key, const std::string& value);
 
@@ -65,6 +69,7 @@ private:
     std::string trailingComments_;  // after the last key or section, which SimpleIni drops
     bool byteOrderMark_ = false;    // the file starts with the UTF-8 byte order mark
     bool windowsLineEnds_ = false;  // its first line ends with "\r\n"
+    bool fileComment_ = false;      // it opens with a comment in its first column
     bool complete_ = true;          // the whole file was read
 };
 

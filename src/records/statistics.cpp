@@ -259,13 +259,18 @@ bool StatisticsFile::ReadTotals(PlayingTotals& totals) {
     if (fd_ < 0) return false;
     // Never more names than records: room for them all at once, rather than moving millions
     // of names from place to place as they come. A file of few names leaves the room unused.
+    constexpr size_t kMaxChunk = 16384;  // records read at a time
+    size_t chunk = kMaxChunk;
     struct stat st {};
     if (::fstat(fd_, &st) == 0) {
-        totals.Reserve(std::min<size_t>(size_t(st.st_size) / TPlayingRec::kSize, 1u << 24));
+        const size_t records = size_t(st.st_size) / TPlayingRec::kSize;
+        totals.Reserve(std::min<size_t>(records, 1u << 24));
+        // A small file needs no more room than it has (a few records more, should it grow).
+        chunk = std::clamp<size_t>(records + 1, 64, kMaxChunk);
     }
     // Record by record, never the whole file at once; pread leaves the file position where it
     // is: at the end.
-    std::vector<unsigned char> buf(TPlayingRec::kSize * 16384);
+    std::vector<unsigned char> buf(TPlayingRec::kSize * chunk);
     size_t held = 0;  // bytes in buf, less than a record after each pass
     off_t at = 0;
     for (;;) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <string>
@@ -136,6 +137,14 @@ TEST(ShortestDecimalText, ReadsBackAsTheSameNumber) {
     }
     // A value needing more than 15 digits comes back as its 15-digit rounding, and that
     // rounding is stable from then on.
+    // Next to the largest double, 15 digits would round beyond it: every digit is written.
+    for (double v :
+         {DBL_MAX, -DBL_MAX, std::nextafter(DBL_MAX, 0.0), -std::nextafter(DBL_MAX, 0.0)}) {
+        double back = 0;
+        const std::string text = ShortestDecimalText(v, ',');
+        ASSERT_TRUE(ReadLocaleDecimal(text, ',', back)) << text;
+        EXPECT_EQ(back, v) << text;
+    }
     const double drifted = 1000.1 + 0.2;
     double once = 0, twice = 0;
     ASSERT_TRUE(ReadLocaleDecimal(ShortestDecimalText(drifted, '.'), '.', once));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <map>
 #include <random>
 #include <set>
@@ -212,6 +213,8 @@ TEST_F(Settings, StakesReadBackAsTheValueTheProgramMeant) {
         {"0.333333333333333", "0.33333333"},
         {"0.000001", "0.000001"},  // once "1e-06", which the lenient reader takes for 1
         {"0.000000001", "0"},
+        {"-000", "0"},  // once "-0", which the save wrote back as "0"
+        {"-0.0000000001", "0"},
         {"-999999999.9", "-999999999"},
         // No money could be kept to the cent: as if it were no number.
         {"1000000000.5", "0.5"},
@@ -272,7 +275,7 @@ TEST_F(Settings, ASavedFileLoadsBackToTheSameState) {
     game.Seat(3)->name = "Žofie";
     game.Seat(1)->money = 1234.56;
     game.Seat(2)->money = -0.01;
-    game.Seat(3)->money = 765.45;
+    game.Seat(3)->money = -DBL_MAX;  // once written rounded beyond it, and read back as 1000
     game.forehand = game.Seat(1);
     game.gamesPlayed = 4321;
     RuleSet& r = settings.rules;

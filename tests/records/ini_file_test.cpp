@@ -149,6 +149,26 @@ TEST(IniFile, ASaveKeepsCommentsLineEndsAndTheByteOrderMarkOfTheFileItRead) {
     EXPECT_EQ(back.Text(), saved);
 }
 
+TEST(IniFile, ASecondSaveGivesTheSameBytesAsTheFirst) {
+    // A comment that opened the text of the first save used to become the file's own comment
+    // at the next read, and every later save differed from the first; a key named with the
+    // bytes of the byte order mark was saved as a line that could not be read back.
+    for (const char* text :
+         {"\r\n; stakes\n[GAME]\nBETL=1\n", "\n; a\n\n; b\nKEY=1\n",
+          "\xEF\xBB\xBF\n# note\n[USER]\nX=1\n", "; own\n\n; first\n[GAME]\n", "[]\n[GAME]\n",
+          "; c\n[ ]\n[]\n", "; file\n\n[game]\n# nameless\n[]\nKEY=1\n", "\n\t\xEF\xBB\xBF=\n",
+          "\xEF\xBB\xBF\n\xEF\xBB\xBFX=1\n"}) {
+        IniFile ini;
+        ASSERT_TRUE(ini.LoadText(text));
+        ini.WriteInteger("GAME", "POCET_HER", 1);
+        const std::string saved = ini.Text();
+        IniFile back;
+        ASSERT_TRUE(back.LoadText(saved)) << text;
+        EXPECT_EQ(back.Text(), saved) << text;
+        EXPECT_EQ(back.ReadInteger("GAME", "POCET_HER", 0), 1);
+    }
+}
+
 TEST(IniFile, MissingFileReadsAsEmptyAndAnUnreadableOneIsAnError) {
     TempFolder dir;
     IniFile ini;

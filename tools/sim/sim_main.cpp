@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -32,19 +31,14 @@
 #include "deal/random.h"
 #include "game/thra.h"
 #include "records/game_settings.h"
-#include "records/ini_file.h"
 #include "records/statistics.h"
 #include "robot/trobot.h"
 #include "robot/tstrongrobot.h"
+#include "sim_args.h"
 #include "sim_human.h"
 #include "sim_watch.h"
 
 namespace {
-
-struct PresetPack {
-    std::array<Card, 33> pack{};
-    bool full = false;
-};
 
 struct Options {
     std::string rulesFile;
@@ -77,36 +71,6 @@ void PrintUsage(std::FILE* out) {
     std::fprintf(stderr, "kvelta-sim: %s\n", problem.c_str());
     PrintUsage(stderr);
     std::exit(2);
-}
-
-// 32 card codes separated by commas, each card once. An empty text when the pack is good,
-// else what is wrong with it.
-std::string ParsePack(std::string_view text, std::array<Card, 33>& pack) {
-    int pos = 0;
-    uint32_t seen[4] = {};
-    for (size_t at = 0;; ++at) {
-        const size_t comma = std::min(text.find(',', at), text.size());
-        const std::string_view code = text.substr(at, comma - at);
-        ++pos;
-        if (code.empty()) return "no card at place " + std::to_string(pos);
-        if (pos > 32) return "more than 32 cards";
-        if (!ParseCardCode(code, pack[pos]))
-            return "card " + std::to_string(pos) + " is not a card code S_R: '" +
-                   std::string(code) + "'";
-        const Card& c = pack[pos];
-        if (seen[c.suit] & (1u << c.rank)) return "the card " + std::string(code) + " twice";
-        seen[c.suit] |= 1u << c.rank;
-        at = comma;
-        if (at == text.size()) break;
-    }
-    return pos == 32 ? "" : "only " + std::to_string(pos) + " cards";
-}
-
-// Decimal digits only, no sign, within 64 bits.
-bool ParseNumber(const std::string& text, uint64_t& value) {
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return !text.empty() && ec == std::errc() && ptr == end;
 }
 
 // A file named by an option must be a plain file (or missing, when `mayBeMissing`): reading a
@@ -194,41 +158,13 @@ Options ParseOptions(int argc, char** argv) {
     return o;
 }
 
-std::vector<PresetPack> ReadPacks(const std::string& file) {
+std::vector<PresetPack> ReadPacksFile(const std::string& file) {
     std::ifstream in(file);
     if (!in) Usage("cannot read " + file);
     std::vector<PresetPack> packs;
-    std::string line;
-    int number = 0;
-    while (std::getline(in, line)) {
-        ++number;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const auto blank = line.find(' ');
-        PresetPack p;
-        const std::string pattern = line.substr(0, blank);
-        const std::string where = file + ":" + std::to_string(number) + ": ";
-        if (blank == std::string::npos || (pattern != "full" && pattern != "split"))
-            Usage(where + "expected 'full|split C1,...,C32'");
-        const std::string problem = ParsePack(std::string_view(line).substr(blank + 1), p.pack);
-        if (!problem.empty()) Usage(where + problem);
-        p.full = pattern == "full";
-        packs.push_back(p);
-    }
-    if (in.bad()) Usage("cannot read " + file);
-    if (packs.empty()) Usage(file + " holds no deal");
+    std::string error;
+    if (!ReadPacks(in, file, packs, error)) Usage(error);
     return packs;
-}
-
-// The rules, names, money, forehand and deal counter from a settings-style file (USER and
-// GAME), with the settings file's defaults. The file is only read, and only a file that reads
-// completely is taken.
-void LoadRules(const std::string& file, GameSettings& settings, THra& game) {
-    IniFile ini;
-    if (!file.empty()) {
-        std::string error;
-        if (!ini.Load(file, error)) Usage("--rules " + error);
-    }
-    ReadPlayersAndRules(ini, settings, game, nullptr);
 }
 
 double ThreadCpuMs() {
@@ -303,7 +239,7 @@ int main(int argc, char** argv) {
     SetDecimalSeparator('.');
 
     std::vector<PresetPack> packs;
-    if (!opt.packsFile.empty()) packs = ReadPacks(opt.packsFile);
+    if (!opt.packsFile.empty()) packs = ReadPacksFile(opt.packsFile);
     long long deals = opt.deals;
     if (!packs.empty() || !opt.packsFile.empty()) deals = (long long)packs.size();
 
@@ -343,7 +279,8 @@ int main(int argc, char** argv) {
         if (opt.strong[size_t(no)]) return std::make_unique<TimedStrongRobot>(g, no, decisionTimes);
         return std::make_unique<TRobot>(g, no);
     });
-    LoadRules(opt.rulesFile, settings, game);
+    if (std::string error; !LoadRules(opt.rulesFile, settings, game, error))
+        Usage("--rules " + error);
     watch.Attach(game);
     if (human) human->Attach(game, static_cast<TPlayer&>(*game.Seat(1)));
 
