@@ -202,17 +202,27 @@ void THra::Deal() {
             } else {
                 pos = kSplit[order][slot - 1];
             }
-            CreateCard(*seat, slot, cards.pack[pos], left, top,
-                       humanForehand && order == 0 && slot <= 7);
+            // The whole hand is written first and counted once.
+            TKarta& k = seat->hand[size_t(slot)];
+            k = NewCard(*seat, cards.pack[pos], left, top);
+            ShowNewCard(k, humanForehand && order == 0 && slot <= 7);
             left += dx;
             top += dy;
             if (order == 0 && slot == 7) left += dx, top += dy;
         }
         seat->cardCount = uint8_t(count);
+        seat->RecountHand();
     }
 }
 
 TKarta& THra::CreateCard(THrac& seat, int slot, const Card& card, int left, int top, bool faceUp) {
+    seat.PutCard(slot, NewCard(seat, card, left, top));
+    TKarta& k = seat.hand[slot];
+    ShowNewCard(k, faceUp);
+    return k;
+}
+
+TKarta THra::NewCard(THrac& seat, const Card& card, int left, int top) {
     TKarta fresh;
     fresh.owner = &seat;
     fresh.SetTriple(card);
@@ -220,14 +230,15 @@ TKarta& THra::CreateCard(THrac& seat, int slot, const Card& card, int left, int 
     fresh.top = top;
     fresh.state = inHand;
     fresh.picture = NewPictureHandle();
-    seat.PutCard(slot, fresh);
-    TKarta& k = seat.hand[slot];
-    view_->CreateCardPicture(k.picture, left, top);
+    return fresh;
+}
+
+void THra::ShowNewCard(const TKarta& k, bool faceUp) {
+    view_->CreateCardPicture(k.picture, k.left, k.top);
     if (faceUp)
-        view_->ShowCardFace(k.picture, k.triple(), left, top);
+        view_->ShowCardFace(k.picture, k.triple(), k.left, k.top);
     else
-        view_->ShowCardBack(k.picture, left, top);
-    return k;
+        view_->ShowCardBack(k.picture, k.left, k.top);
 }
 
 void THra::TakePlayedCardOut(THrac& seat) {

@@ -150,6 +150,9 @@ public:
     int NewPictureHandle() { return ++lastPicture_; }
     // A new card object in a hand slot, held, with its picture at (left, top).
     TKarta& CreateCard(THrac& seat, int slot, const Card& card, int left, int top, bool faceUp);
+    // The parts of CreateCard: the held card object, and its picture shown.
+    TKarta NewCard(THrac& seat, const Card& card, int left, int top);
+    void ShowNewCard(const TKarta& k, bool faceUp);
     // Table places where a seat's hand starts and how each next card moves (Part of the deal).
     void HandPlace(int seatNo, int& left, int& top, int& dx, int& dy) const;
     int ColumnStep() const { return (view().ContractGroupLeft() - 120) / 14; }

@@ -169,8 +169,11 @@ void THrac::SortHand(bool tenBeforeAce) {
 
 void THrac::StrengthPass() {
     const uint8_t kind = game->contractKind, trump = game->TrumpSuit();
-    for (int i = 1; i <= cardCount && i <= 12; ++i)
-        hand[i].strength = CardStrength(hand[i].suit, hand[i].rank, kind, trump);
+    const int n = std::min<int>(cardCount, 12);
+    for (int i = 1; i <= n; ++i) {
+        TKarta& k = hand[size_t(i)];
+        k.strength = CardStrength(k.suit, k.rank, kind, trump);
+    }
 }
 
 void THrac::PutRemainingOnPile() {
