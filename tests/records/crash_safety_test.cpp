@@ -107,7 +107,8 @@ TEST(CrashSafety, AKilledStatisticsAppendLeavesWholeRecordsAndTheNextLandsAfterT
     std::uniform_int_distribution<long> delay(0, 3000);
     std::uniform_int_distribution<int> torn(0, int(TPlayingRec::kSize) - 1);
 
-    int deal = 0;  // records are numbered 1, 2, ... in the file, whatever the rounds do
+    int deal = 0;           // records are numbered 1, 2, ... in the file, whatever the rounds do
+    int killedWriters = 0;  // rounds whose child had appended before the kill met it
     for (int round = 0; round < 200; ++round) {
         KillDuring(
             [&] {
@@ -125,6 +126,7 @@ TEST(CrashSafety, AKilledStatisticsAppendLeavesWholeRecordsAndTheNextLandsAfterT
             ASSERT_EQ(bytes.substr(size_t(r) * TPlayingRec::kSize, TPlayingRec::kSize),
                       RecordBytes(r + 1))
                 << "round " << round << ", record " << r;
+        if (records > deal) ++killedWriters;
         deal = records;
 
         // A write cut off by a crash of the machine: the next append goes after the last
@@ -138,5 +140,6 @@ TEST(CrashSafety, AKilledStatisticsAppendLeavesWholeRecordsAndTheNextLandsAfterT
         ASSERT_EQ(ReadBytes(file), bytes + RecordBytes(deal + 1)) << "round " << round;
         ++deal;
     }
-    EXPECT_GT(deal, 200);
+    // On a busy machine many children die before their first append; some must not.
+    EXPECT_GT(killedWriters, 0);
 }
