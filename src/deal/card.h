@@ -50,11 +50,13 @@ inline int CountCards(uint32_t cards) {
 constexpr uint8_t kSeven = 7, kTen = 10, kSpodek = 11, kSvrsek = 12, kKral = 13, kAce = 14;
 constexpr uint8_t kHearts = 0;  // Červené: the suit that HERCE makes dearer
 
-inline uint8_t CardStrength(uint8_t suit, uint8_t rank, uint8_t contractKind, uint8_t trumpSuit) {
+// By rank in the suit game: the ten and the ace move above the král.
+inline constexpr uint8_t kSuitGameStrength[16] = {0, 1, 2,  3,  4,  5,  6,  7,
+                                                  8, 9, 15, 11, 12, 13, 16, 15};
+constexpr uint8_t CardStrength(uint8_t suit, uint8_t rank, uint8_t contractKind,
+                               uint8_t trumpSuit) {
     if (contractKind != Barva) return rank;
-    // By rank: the ten and the ace move above the král.
-    static constexpr uint8_t kSuitGame[16] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 15, 11, 12, 13, 16, 15};
-    const uint8_t strength = rank < 16 ? kSuitGame[rank] : rank;
+    const uint8_t strength = rank < 16 ? kSuitGameStrength[rank] : rank;
     return suit == trumpSuit ? uint8_t(strength + 20) : strength;
 }
 inline int CardPoints(uint8_t rank) {

@@ -14,7 +14,7 @@ void THra::AnnouncePhase(THrac* d) {
     view_->SetContractLabel(ContractName(contractKind));
     if (contractKind == Barva && view_->SevenBoxChecked() && view_->HundredBoxChecked())
         return;  // "Stosedm": nobody is asked, nobody may double; the human leads
-    view_->SetDeclarerLabel("Hraje :" + declarer->name);
+    ShowDeclarerLabel();
 
     // Good or taken: the two seats after the declarer in turn; a take-over restarts the asking.
     int counter = 3;
@@ -26,7 +26,7 @@ void THra::AnnouncePhase(THrac* d) {
             counter = 3;
             if (talonPending) return;  // the taker's TalonDone runs the phase again
         }
-        view_->SetDeclarerLabel("Hraje :" + declarer->name);
+        ShowDeclarerLabel();
         view_->SetContractLabel(ContractName(contractKind));
     } while (counter > 1);
 

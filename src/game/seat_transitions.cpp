@@ -46,7 +46,7 @@ bool THra::LayAwayTalon(THrac& d, int first, int second, uint8_t kind) {
         d.hand[i] = TKarta{};
         if (i == first || i == second) {
             cards.AddToPile(k.triple());
-            if (k.picture) view_->DestroyCardPicture(k.picture);
+            if (k.picture && cardsShown_) view_->DestroyCardPicture(k.picture);
             continue;
         }
         if (k.rank == 0) continue;  // an empty slot
@@ -54,7 +54,7 @@ bool THra::LayAwayTalon(THrac& d, int first, int second, uint8_t kind) {
         k.state = inHand;
         k.left = left + (to - 1) * dx;
         k.top = top + (to - 1) * dy;
-        if (k.picture && !d.IsHuman()) view_->ShowCardBack(k.picture, k.left, k.top);
+        if (k.picture && cardsShown_ && !d.IsHuman()) view_->ShowCardBack(k.picture, k.left, k.top);
         d.hand[to] = k;
     }
     d.cardCount = 10;

@@ -18,7 +18,11 @@ public:
     virtual int TableHeight() const = 0;
     int ContractGroupLeft() const { return TableWidth() - 275; }
 
-    // Card pictures of the hands, by the handle the game gives each card object.
+    // Card pictures of the hands, by the handle the game gives each card object. A view that
+    // shows no cards (nobody looks at it) answers false to ShowsCards: the game then spares
+    // itself the calls about card pictures, trick cards and marriage pictures, and asks for
+    // the table's size only once.
+    virtual bool ShowsCards() const = 0;
     virtual void CreateCardPicture(int picture, int left, int top) = 0;
     virtual void ShowCardFace(int picture, const Card& card, int left, int top) = 0;
     virtual void ShowCardBack(int picture, int left, int top) = 0;
@@ -72,6 +76,7 @@ class NullTableView : public ITableView {
 public:
     int TableWidth() const override { return 641; }
     int TableHeight() const override { return 441; }
+    bool ShowsCards() const override { return false; }
     void CreateCardPicture(int, int, int) override {}
     void ShowCardFace(int, const Card&, int, int) override {}
     void ShowCardBack(int, int, int) override {}

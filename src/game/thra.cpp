@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 
 #include "base/text_format.h"
 
@@ -48,6 +49,9 @@ void THra::SetPorts(const GamePorts& p) {
     rules_ = p.rules ? p.rules : &gDefaultRules;
     observer_ = p.observer ? p.observer : &gNoObserver;
     logShown_ = view_->KeepsLog();
+    cardsShown_ = view_->ShowsCards();
+    tableWidth_ = view_->TableWidth();
+    tableHeight_ = view_->TableHeight();
     resultShown_ = result_->KeepsLines();
     if (p.random) {
         random_ = p.random;
@@ -143,7 +147,7 @@ void THra::DealNewGame() {
     // A computer forehand thinks synchronously; the human's choice arrives through clicks.
     if (!forehand->IsHuman()) state = ComputerChoosing;
     forehand->ChooseTrump();
-    view_->SetDeclarerLabel(std::string("Hraje :") + declarer->name);
+    ShowDeclarerLabel();
     view_->SetContractLabel(ContractName(contractKind));
 }
 
@@ -151,7 +155,7 @@ void THra::HandPlace(int seatNo, int& left, int& top, int& dx, int& dy) const {
     const int c = ColumnStep();
     switch (seatNo) {
         case 1:
-            left = 120, top = view_->TableHeight() - 121, dx = c, dy = 0;
+            left = 120, top = TableHeight() - 121, dx = c, dy = 0;
             break;
         case 2:
             left = 20, top = 70, dx = 0, dy = c;
@@ -182,34 +186,31 @@ void THra::Deal() {
     }
     if (fullDeal) LogLine("Do Plných");
 
-    // Pack positions by seat (forehand, next, the one after) for both patterns.
-    static constexpr int kSplit[3][10] = {{1, 2, 3, 4, 5, 6, 7, 18, 19, 20},
-                                          {8, 9, 10, 11, 12, 23, 24, 25, 26, 27},
-                                          {13, 14, 15, 16, 17, 28, 29, 30, 31, 32}};
+    // Pack positions by seat (forehand, next, the one after), split and "do plných"; the
+    // forehand's slots 11 and 12 are its talon.
+    static constexpr uint8_t kPosition[2][3][12] = {{{1, 2, 3, 4, 5, 6, 7, 18, 19, 20, 21, 22},
+                                                     {8, 9, 10, 11, 12, 23, 24, 25, 26, 27},
+                                                     {13, 14, 15, 16, 17, 28, 29, 30, 31, 32}},
+                                                    {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12},
+                                                     {13, 14, 15, 16, 17, 18, 19, 20, 21, 22},
+                                                     {23, 24, 25, 26, 27, 28, 29, 30, 31, 32}}};
     const bool humanForehand = forehand->IsHuman();
     THrac* seat = forehand;
     for (int order = 0; order < 3; ++order, seat = seat->next) {
         const int count = order == 0 ? 12 : 10;
+        const uint8_t* position = kPosition[fullDeal][order];
         int left, top, dx, dy;
         HandPlace(seat->seatNo, left, top, dx, dy);
-        seat->ClearHand();
+        // The whole hand is written first and counted once.
         for (int slot = 1; slot <= count; ++slot) {
-            int pos;
-            if (fullDeal) {
-                pos = (order == 0 ? 0 : order == 1 ? 12 : 22) + slot;
-            } else if (order == 0) {
-                pos = slot <= 10 ? kSplit[0][slot - 1] : 10 + slot;  // 11, 12 -> 21, 22
-            } else {
-                pos = kSplit[order][slot - 1];
-            }
-            // The whole hand is written first and counted once.
             TKarta& k = seat->hand[size_t(slot)];
-            k = NewCard(*seat, cards.pack[pos], left, top);
+            k = NewCard(*seat, cards.pack[position[slot - 1]], left, top);
             ShowNewCard(k, humanForehand && order == 0 && slot <= 7);
             left += dx;
             top += dy;
             if (order == 0 && slot == 7) left += dx, top += dy;
         }
+        for (int slot = count + 1; slot <= 12; ++slot) seat->hand[size_t(slot)] = TKarta{};
         seat->cardCount = uint8_t(count);
         seat->RecountHand();
     }
@@ -234,6 +235,7 @@ TKarta THra::NewCard(THrac& seat, const Card& card, int left, int top) {
 }
 
 void THra::ShowNewCard(const TKarta& k, bool faceUp) {
+    if (!cardsShown_) return;
     view_->CreateCardPicture(k.picture, k.left, k.top);
     if (faceUp)
         view_->ShowCardFace(k.picture, k.triple(), k.left, k.top);
@@ -246,7 +248,7 @@ void THra::TakePlayedCardOut(THrac& seat) {
     if (slot == 0) return;
     TKarta& k = seat.hand[slot];
     cards.AddToPile(k.triple());
-    if (k.picture) view_->DestroyCardPicture(k.picture);
+    if (k.picture && cardsShown_) view_->DestroyCardPicture(k.picture);
     k.picture = 0;
 }
 
@@ -282,7 +284,7 @@ void THra::IdleStep(bool& done) {
 
 void THra::TrickTimerFired() {
     view_->SetTrickTimer(false);
-    view_->ClearTrickCards();
+    if (cardsShown_) view_->ClearTrickCards();
     onTurn = EvaluateTrick();
     view_->SetBusyCursor(false);
     state = Playing;
@@ -312,7 +314,7 @@ void THra::ShowHandFaceUp(THrac& s) {
         TKarta& k = s.hand[i];
         k.left = 100 + i * ColumnStep();
         k.top = top;
-        if (k.picture) view_->ShowCardFace(k.picture, k.triple(), k.left, k.top);
+        if (k.picture && cardsShown_) view_->ShowCardFace(k.picture, k.triple(), k.left, k.top);
     }
 }
 
@@ -324,6 +326,20 @@ void THra::LogCall(const THrac& seat, std::string_view text) {
     line = Utf8Left(line, 11);
     line += text;
     view_->LogLine(line);
+}
+
+void THra::ShowDeclarerLabel() {
+    // Built on the stack: the label changes several times a deal.
+    constexpr std::string_view kHraje = "Hraje :";
+    const std::string& name = declarer->name;
+    char text[64];
+    if (name.size() > sizeof text - kHraje.size()) {
+        view_->SetDeclarerLabel(std::string(kHraje) + name);
+        return;
+    }
+    std::memcpy(text, kHraje.data(), kHraje.size());
+    std::memcpy(text + kHraje.size(), name.data(), name.size());
+    view_->SetDeclarerLabel(std::string_view(text, kHraje.size() + name.size()));
 }
 
 void THra::ShowFinance() {

@@ -155,7 +155,12 @@ public:
     void ShowNewCard(const TKarta& k, bool faceUp);
     // Table places where a seat's hand starts and how each next card moves (Part of the deal).
     void HandPlace(int seatNo, int& left, int& top, int& dx, int& dy) const;
-    int ColumnStep() const { return (view().ContractGroupLeft() - 120) / 14; }
+    int ColumnStep() const { return (TableWidth() - 275 - 120) / 14; }
+    // The table's size; a view that shows no cards is asked once.
+    int TableWidth() const { return cardsShown_ ? view_->TableWidth() : tableWidth_; }
+    int TableHeight() const { return cardsShown_ ? view_->TableHeight() : tableHeight_; }
+    // Whether the view shows the cards: only then are the card pictures' calls made.
+    bool CardsShown() const { return cardsShown_; }
     // Lays seat 1's hand out sorted and face up once the forehand has laid its talon.
     void ShowSeatOneHand();
 
@@ -163,6 +168,8 @@ public:
     void LogLine(std::string_view text) { view_->LogLine(text); }
     void LogCall(const THrac& seat, std::string_view text);
     void ShowFinance();
+    // "Hraje :" and the declarer's name.
+    void ShowDeclarerLabel();
     void AddResultLine(std::string_view text) { result_->AddResultLine(text); }
     void AddResultAmount(std::string_view label, double amount);
     // Lines with a number, built only when somebody shows them.
@@ -241,6 +248,8 @@ private:
     IGameObserver* observer_ = nullptr;
     bool logShown_ = true;     // the view keeps the game log
     bool resultShown_ = true;  // the result view keeps its lines
+    bool cardsShown_ = true;   // the view shows the cards
+    int tableWidth_ = 0, tableHeight_ = 0;
     int lastPicture_ = 0;
     std::optional<std::pair<std::array<Card, 33>, bool>> presetDeal_;
 };

@@ -54,19 +54,6 @@ void THrac::PutCard(int slot, const TKarta& card) {
     Count(slot);
 }
 
-void THrac::SetCardState(int slot, uint8_t state) {
-    if (slot < 0 || slot >= int(hand.size())) return;
-    TKarta& k = hand[slot];
-    const bool was = k.state == inHand;
-    k.state = state;
-    if (slot < 1 || slot > 10 || was == (state == inHand)) return;
-    if (twice_) return RecountHand();
-    if (was)
-        held_ &= ~CardBit(k.suit, k.rank);
-    else
-        Count(slot);
-}
-
 void THrac::ClearHand() {
     for (int i = 1; i <= 12; ++i) hand[i] = TKarta{};
     held_ = 0;
@@ -83,12 +70,6 @@ bool THrac::HandCacheAgrees() const {
         if (slotOf_[BitIndex(bit)] != i) return false;
     }
     return held == held_;
-}
-
-int THrac::SlotOf(const TKarta& card) const {
-    const std::less<const TKarta*> before;
-    if (before(&card, hand.data()) || !before(&card, hand.data() + hand.size())) return -1;
-    return int(&card - hand.data());
 }
 
 // --- questions about the hand ------------------------------------------------------------------
@@ -122,13 +103,6 @@ int THrac::FindBeater(const Card& card) const {
         if (hand[slot].strength > card.strength && (first == 0 || slot < first)) first = slot;
     }
     return first;
-}
-
-uint8_t THrac::TopStrength(uint8_t suit) const {
-    uint8_t top = 0;
-    for (uint32_t cards = held_ & SuitBits(suit); cards; cards &= cards - 1)
-        top = std::max(top, hand[slotOf_[BitIndex(cards)]].strength);
-    return top;
 }
 
 int THrac::CountSeen(uint8_t suit) const {
@@ -181,7 +155,7 @@ void THrac::PutRemainingOnPile() {
         TKarta& k = hand[i];
         if (k.state != inHand) continue;
         game->cards.AddToPile(k.triple());
-        if (k.picture) game->view().DestroyCardPicture(k.picture);
+        if (k.picture && game->CardsShown()) game->view().DestroyCardPicture(k.picture);
         k.picture = 0;
         SetCardState(i, played);
     }
@@ -194,7 +168,7 @@ void THrac::AnnounceMeld(const Card& k) {
     if (!marriage) return;
     game->PlaySound("wavs\\karta.wav", true);
     ++meldShown;
-    game->view().ShowMeldPicture(seatNo, k, meldX, meldY);
+    if (game->CardsShown()) game->view().ShowMeldPicture(seatNo, k, meldX, meldY);
     meldX = int16_t(meldX + meldDX);
     meldY = int16_t(meldY + meldDY);
     const uint8_t v = k.suit == game->TrumpSuit() ? 40 : 20;
@@ -209,8 +183,8 @@ void THrac::AnnounceMeld(const Card& k) {
 }
 
 void THrac::ResetMeldPlace() {
-    const int w = game->view().TableWidth();
-    const int h = game->view().TableHeight();
+    const int w = game->TableWidth();
+    const int h = game->TableHeight();
     switch (seatNo) {
         case 1:
             meldX = int16_t(w - 320), meldY = int16_t(h - 200), meldDX = -10, meldDY = 0;

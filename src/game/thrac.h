@@ -7,6 +7,7 @@
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "deal/card.h"
@@ -48,14 +49,29 @@ public:
 
     // Puts the card into the slot, in place of what was there.
     void PutCard(int slot, const TKarta& card);
-    void SetCardState(int slot, uint8_t state);
+    void SetCardState(int slot, uint8_t state) {
+        if (slot < 0 || slot >= int(hand.size())) return;
+        TKarta& k = hand[size_t(slot)];
+        const bool was = k.state == inHand;
+        k.state = state;
+        if (slot < 1 || slot > 10 || was == (state == inHand)) return;
+        if (twice_) return RecountHand();
+        if (was)
+            held_ &= ~CardBit(k.suit, k.rank);
+        else
+            Count(slot);
+    }
     // Empties slots 1..12.
     void ClearHand();
     void RecountHand();
     // Whether the cache agrees with the slots (what a test, or a debug build, checks).
     bool HandCacheAgrees() const;
     // The slot (0..12) of a card object of this hand; -1 for any other.
-    int SlotOf(const TKarta& card) const;
+    int SlotOf(const TKarta& card) const {
+        const std::less<const TKarta*> before;
+        if (before(&card, hand.data()) || !before(&card, hand.data() + hand.size())) return -1;
+        return int(&card - hand.data());
+    }
 
     uint32_t HeldCards() const {
         assert(HandCacheAgrees() && "hand[] written without RecountHand");
@@ -77,8 +93,6 @@ public:
     int CountSuit(uint8_t suit) const { return CountCards(held_ & SuitBits(suit)); }
     // The first slot holding a card of the suit stronger than `card`, 0 if none.
     int FindBeater(const Card& card) const;
-    // The greatest strength among the held cards of the suit; 0 if none is held.
-    uint8_t TopStrength(uint8_t suit) const;
     int CountSeen(uint8_t suit) const;
     void MarkSeen(const Card& card) { seen[card.suit][card.rank] = true; }
     // The last slot of 1..10 whose card is playedCard, whatever its state; 0 if none.

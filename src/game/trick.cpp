@@ -15,7 +15,7 @@ void THra::PlayStep(THrac& s, TKarta& k) {
         if (contractKind == Barva && k.suit != TrumpSuit()) s.mayHoldSuit[TrumpSuit()] = false;
     }
     s.playedCard = k.triple();
-    s.AnnounceMeld(k.triple());
+    if (k.rank == kKral || k.rank == kSvrsek) s.AnnounceMeld(k.triple());
     LayCardOnTable(s, k.triple());
     trickWinner = TrickWinner(cardsOnTable);
     if (const int slot = s.SlotOf(k); slot >= 0)
@@ -30,6 +30,7 @@ void THra::LayCardOnTable(THrac& s, const Card& k) {
     for (THrac* seat : seats) seat->MarkSeen(k);
     lastCard = k;
     ++cardsOnTable;
+    if (!cardsShown_) return;
     const int cx = (view_->TableWidth() - 257) / 2;
     const int cy = view_->TableHeight() / 2 - 53;
     static constexpr int kOffset[3][2] = {{15, 30}, {-15, 0}, {30, -30}};

@@ -1,11 +1,39 @@
 #include "game/trick_rules.h"
 
+#include <array>
+
 #include "game/thra.h"
 
-PlayRule::PlayRule(const THra& game, const THrac& seat)
-    : contractKind_(game.contractKind), trumpSuit_(game.TrumpSuit()) {
+namespace {
+
+// For each strength a card of a suit can have: the ranks of that suit stronger, as bits from
+// the seven up. Row 0 orders by rank (betl and durch), row 1 a side suit of the suit game,
+// row 2 its trumps.
+constexpr int kStrengths = 40;
+constexpr auto kStrongerRanks = [] {
+    std::array<std::array<uint8_t, kStrengths>, 3> t{};
+    for (int row = 0; row < 3; ++row)
+        for (int s = 0; s < kStrengths; ++s)
+            for (uint8_t r = kSeven; r <= kAce; ++r) {
+                const uint8_t kind = row == 0 ? Betl : Barva;
+                const uint8_t strength = CardStrength(0, r, kind, row == 2 ? 0 : 1);
+                if (strength > s) t[size_t(row)][size_t(s)] |= uint8_t(1u << (r - kSeven));
+            }
+    return t;
+}();
+
+}  // namespace
+
+uint32_t StrongerCards(uint8_t suit, uint8_t strength, uint8_t contractKind, uint8_t trumpSuit) {
+    if (suit > 3 || strength >= kStrengths) return 0;
+    const int row = contractKind != Barva ? 0 : suit == trumpSuit ? 2 : 1;
+    return uint32_t(kStrongerRanks[size_t(row)][strength]) << (suit * 8);
+}
+
+PlayRule::PlayRule(const THra& game, const THrac& seat) {
     const int c = game.cardsOnTable;
     if (c == 0) return;
+    const uint8_t kind = game.contractKind, trump = game.TrumpSuit();
     const THrac* leader = game.trickLeader;
     const Card& led = leader->playedCard;
     const Card& second = leader->next->playedCard;
@@ -21,43 +49,32 @@ PlayRule::PlayRule(const THra& game, const THrac& seat)
         }
     }
     // What the seat holds of the led suit and of trumps, and whether it can beat the card to
-    // beat or the second card's trump.
+    // beat or the second card's trump: then it must.
     const uint32_t held = seat.HeldCards();
-    const bool holdsLed = held & SuitBits(led.suit);
-    const bool holdsTrump = held & SuitBits(trumpSuit_);
-    auto beats = [&seat](uint8_t suit, const Card& card) {
-        return seat.TopStrength(suit) > card.strength;
+    auto mustPlay = [held](uint32_t cards, uint32_t beaters) {
+        return held & beaters ? beaters : cards;
     };
-
-    if (holdsLed) {
+    if (held & SuitBits(led.suit)) {
         any_ = false;
-        suit_ = led.suit;
-        if (!trumped && beats(led.suit, toBeat)) minStrength_ = toBeat.strength;
+        allowed_ = trumped ? SuitBits(led.suit)
+                           : mustPlay(SuitBits(led.suit),
+                                      StrongerCards(led.suit, toBeat.strength, kind, trump));
         return;
     }
-    if (contractKind_ != Barva || !holdsTrump) return;
+    if (kind != Barva || !(held & SuitBits(trump))) return;
     any_ = false;
-    suit_ = trumpSuit_;
-    if (c == 2 && game.IsTrump(second) && beats(trumpSuit_, second)) minStrength_ = second.strength;
+    allowed_ = c == 2 && game.IsTrump(second)
+                   ? mustPlay(SuitBits(trump), StrongerCards(trump, second.strength, kind, trump))
+                   : SuitBits(trump);
 }
 
 bool PlayRule::Allows(const Card& card) const {
-    if (any_) return true;
-    if (card.suit != suit_) return false;
-    // The card's strength in the contract, so that a caller may name the card by suit and rank
-    // alone.
-    return CardStrength(card.suit, card.rank, contractKind_, trumpSuit_) >= minStrength_;
+    // By suit and rank alone, so that a caller may name the card without its strength.
+    return any_ || (allowed_ & CardBit(card.suit, card.rank));
 }
 
 uint32_t PlayRule::Allowed(uint32_t cards) const {
-    if (any_) return cards;
-    uint32_t allowed = 0;
-    for (uint32_t c = cards & SuitBits(suit_); c; c &= c - 1) {
-        const uint32_t bit = c & -c;
-        const uint8_t rank = uint8_t(__builtin_ctz(c) % 8 + 7);
-        if (CardStrength(suit_, rank, contractKind_, trumpSuit_) >= minStrength_) allowed |= bit;
-    }
-    return allowed;
+    return any_ ? cards : cards & allowed_;
 }
 
 bool IsLegalPlay(const THra& game, const THrac& seat, const Card& card) {

@@ -29,9 +29,10 @@ public:
     uint32_t Allowed(uint32_t cards) const;
 
 private:
-    bool any_ = true;          // every card may be played
-    uint8_t suit_ = 0;         // otherwise a card of this suit,
-    uint8_t minStrength_ = 0;  // at least this strong in the contract
-    uint8_t contractKind_ = 0;
-    uint8_t trumpSuit_ = 0;
+    bool any_ = true;       // every card may be played, or else
+    uint32_t allowed_ = 0;  // the cards that may be (a set of CardBit)
 };
+
+// The cards of `suit` stronger than `strength` in the contract, as a set of CardBit: what may
+// beat a card of that suit.
+uint32_t StrongerCards(uint8_t suit, uint8_t strength, uint8_t contractKind, uint8_t trumpSuit);

@@ -132,7 +132,7 @@ bool TRobot::AnswerGame() {
             if (evaluation < kBetlTakeOverScore && TakeOver(Betl)) return false;
         }
     }
-    evaluation = DurchScore();
+    evaluation = Score(kSuitScores.durch, HeldCards());
     if (((evaluation < kDurchOverSuitGameScore && g.contractKind == Barva) ||
          (evaluation < kDurchOverBetlScore && g.contractKind == Betl)) &&
         TakeOver(Durch))

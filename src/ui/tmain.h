@@ -75,6 +75,7 @@ public:
     // --- ITableView ---
     int TableWidth() const override;
     int TableHeight() const override;
+    bool ShowsCards() const override { return true; }
     void CreateCardPicture(int picture, int left, int top) override;
     void ShowCardFace(int picture, const Card& card, int left, int top) override;
     void ShowCardBack(int picture, int left, int top) override;

@@ -25,6 +25,7 @@ struct RecordingView : NullTableView {
     int meldPictures = 0;
     std::string declarerLabel, contractLabel;
 
+    bool ShowsCards() const override { return true; }
     void CreateCardPicture(int, int, int) override { ++picturesCreated; }
     std::vector<int> faceUpPictures;  // pictures turned face up, in order
     struct TrickCard {

@@ -12,9 +12,20 @@ namespace {
 
 // A card that is no card has no bit, so n distinct cards are n bits.
 bool DistinctCards(const Card* cards, int n) {
+    // CardBit by suit and rank below 16 each.
+    static constexpr auto kBit = [] {
+        std::array<uint32_t, 256> t{};
+        for (int i = 0; i < 256; ++i) t[size_t(i)] = CardBit(uint8_t(i >> 4), uint8_t(i & 15));
+        return t;
+    }();
     uint32_t seen = 0;
-    for (int i = 0; i < n; ++i) seen |= CardBit(cards[i].suit, cards[i].rank);
-    return CountCards(seen) == n;
+    unsigned beyond = 0;
+    for (int i = 0; i < n; ++i) {
+        const unsigned suit = cards[i].suit, rank = cards[i].rank;
+        beyond |= suit | rank;
+        seen |= kBit[(suit << 4 | rank) & 255];
+    }
+    return beyond < 16 && CountCards(seen) == n;
 }
 
 double MoneySum(const THra& g) {
