@@ -13,6 +13,35 @@ double BaseStake(const RuleSet& rules) {
     return IsUsableStake(value) ? value : 0.1;
 }
 
+double StakeReader::Read(const RuleSet& rules, Stake which) {
+    const std::string* text = &rules.zakladHry;
+    double def = 0;
+    switch (which) {
+        case Base:
+            break;
+        case BetlStake:
+            text = &rules.betl, def = 0.5;
+            break;
+        case DurchStake:
+            text = &rules.durch, def = 1;
+            break;
+        case SilentSeven:
+            text = &rules.tichaSedma, def = 2;
+            break;
+        case DeclaredSeven:
+            text = &rules.hlasenaSedma, def = 4;
+            break;
+    }
+    const char separator = which == Base ? 0 : DecimalSeparator();
+    Remembered& r = remembered_[which];
+    if (r.known && r.separator == separator && r.text == *text) return r.value;
+    r.known = true;
+    r.separator = separator;
+    r.text = *text;
+    r.value = which == Base ? BaseStake(rules) : StakeMultiplier(*text, def);
+    return r.value;
+}
+
 double StakeMultiplier(std::string_view text, double def) {
     double value;
     return ReadLocaleDecimal(text, DecimalSeparator(), value) && IsUsableStake(value) ? value : def;

@@ -39,6 +39,24 @@ double BaseStake(const RuleSet& rules);
 // the user's decimal separator; `def` when it is not a number or out of range.
 double StakeMultiplier(std::string_view text, double def);
 
+// The stakes as the game prices them, read as BaseStake and StakeMultiplier do. Reading a
+// stake's text costs more than the rest of a settlement, so the last text read of each stake
+// is remembered with its value (and the decimal separator it was read with).
+class StakeReader {
+public:
+    enum Stake { Base, BetlStake, DurchStake, SilentSeven, DeclaredSeven };
+    double Read(const RuleSet& rules, Stake which);
+
+private:
+    struct Remembered {
+        bool known = false;
+        char separator = 0;
+        std::string text;
+        double value = 0;
+    };
+    Remembered remembered_[5];
+};
+
 enum StovkaOption : uint8_t { StovkaFirstOnly = 1, StovkaAll = 2, StovkaFirstRestAdded = 3 };
 
 class IRules {

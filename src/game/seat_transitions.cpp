@@ -40,10 +40,10 @@ bool THra::LayAwayTalon(THrac& d, int first, int second, uint8_t kind) {
     talon[1] = d.hand[second].triple();
     int left, top, dx, dy;
     HandPlace(d.seatNo, left, top, dx, dy);
+    // The kept cards move down in place: a card never moves to a slot after its own.
     int to = 0;
     for (int i = 1; i <= 12; ++i) {
-        TKarta k = d.hand[i];
-        d.hand[i] = TKarta{};
+        TKarta& k = d.hand[size_t(i)];
         if (i == first || i == second) {
             cards.AddToPile(k.triple());
             if (k.picture && cardsShown_) view_->DestroyCardPicture(k.picture);
@@ -51,12 +51,15 @@ bool THra::LayAwayTalon(THrac& d, int first, int second, uint8_t kind) {
         }
         if (k.rank == 0) continue;  // an empty slot
         ++to;
-        k.state = inHand;
-        k.left = left + (to - 1) * dx;
-        k.top = top + (to - 1) * dy;
-        if (k.picture && cardsShown_ && !d.IsHuman()) view_->ShowCardBack(k.picture, k.left, k.top);
-        d.hand[to] = k;
+        TKarta& kept = d.hand[size_t(to)];
+        if (to != i) kept = k;
+        kept.state = inHand;
+        kept.left = left + (to - 1) * dx;
+        kept.top = top + (to - 1) * dy;
+        if (kept.picture && cardsShown_ && !d.IsHuman())
+            view_->ShowCardBack(kept.picture, kept.left, kept.top);
     }
+    for (int i = to + 1; i <= 12; ++i) d.hand[size_t(i)] = TKarta{};
     d.cardCount = 10;
     d.RecountHand();
     talonPending = false;

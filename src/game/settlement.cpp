@@ -91,7 +91,7 @@ void THra::RecordGame(const THrac& d, uint8_t declarerResult) {
 }
 
 double THra::BaseStake() const {
-    return ::BaseStake(rules());
+    return stakes_.Read(rules(), StakeReader::Base);
 }
 
 // The game's base before doubling: the stake, twice in hearts when HERCE is on.
@@ -223,8 +223,8 @@ double THra::SuitGameValue(int d, int o) {
 void THra::SettleSevens(const THrac& w) {
     const RuleSet& r = rules();
     const uint8_t trump = TrumpSuit();
-    const double silent = SevenPrice(StakeMultiplier(r.tichaSedma, 2));
-    const double declared = SevenPrice(StakeMultiplier(r.hlasenaSedma, 4));
+    const double silent = SevenPrice(stakes_.Read(r, StakeReader::SilentSeven));
+    const double declared = SevenPrice(stakes_.Read(r, StakeReader::DeclaredSeven));
     auto settle = [&](double v, std::string_view text) {
         AddResultAmount(text, v);
         LogLine(text);
@@ -316,7 +316,8 @@ void THra::SettleBetlDurch(THrac* w) {
         log = declarerWon ? "Vyhraný durch" : "Prohraný durch";
         label = declarerWon ? "Vyhraný durch " : "Prohrany durch ";
     }
-    const double multiplier = betl ? StakeMultiplier(r.betl, 0.5) : StakeMultiplier(r.durch, 1);
+    const double multiplier =
+        stakes_.Read(r, betl ? StakeReader::BetlStake : StakeReader::DurchStake);
     double g = BaseStake() * multiplier;
     PlaySound(sound, true);
     LogLine(log);
@@ -349,7 +350,7 @@ void THra::UnflekedGameEnd() {
     AddResultAmount("Nefleknutá hra", base);
     double seven = 0;
     if (sevenDeclared) {
-        seven = SevenPrice(StakeMultiplier(rules().hlasenaSedma, 4));
+        seven = SevenPrice(stakes_.Read(rules(), StakeReader::DeclaredSeven));
         AddResultAmount("Hlášená sedma", seven);
         LogLine("Hlášená sedma");
         SayCall(*declarer, "Hlasim_sedmu");

@@ -251,5 +251,6 @@ private:
     bool cardsShown_ = true;   // the view shows the cards
     int tableWidth_ = 0, tableHeight_ = 0;
     int lastPicture_ = 0;
+    mutable StakeReader stakes_;
     std::optional<std::pair<std::array<Card, 33>, bool>> presetDeal_;
 };

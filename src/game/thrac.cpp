@@ -122,8 +122,35 @@ int THrac::FindPlayedSlot() const {
 // before the ace, else by rank). Only the cards move: each slot keeps its state and picture.
 void THrac::SortHand(bool tenBeforeAce) {
     const int n = std::min<int>(cardCount, 12);
-    // One number orders the cards, the slot below it: equal cards keep their order, as they
-    // did under the pairwise swaps this sort replaces.
+    // The cards of a real hand are all different: each card's place in the order is a bit of
+    // a 256-bit set (suit from Kule down, then the value up), read back in order.
+    uint64_t keys[4] = {};
+    uint8_t slotOfKey[256];
+    bool distinct = true;
+    for (int i = 1; i <= n && distinct; ++i) {
+        const TKarta& c = hand[size_t(i)];
+        const unsigned value = tenBeforeAce ? c.strength : c.rank;
+        if (c.suit > 3 || value > 63) {
+            distinct = false;
+            break;
+        }
+        const unsigned key = (3u - c.suit) * 64 + value;
+        const uint64_t bit = uint64_t(1) << (key % 64);
+        distinct = !(keys[key / 64] & bit);
+        keys[key / 64] |= bit;
+        slotOfKey[key] = uint8_t(i);
+    }
+    if (distinct) {
+        std::array<Card, 13> cards;
+        int to = 1;
+        for (unsigned w = 0; w < 4; ++w)
+            for (uint64_t bits = keys[w]; bits; bits &= bits - 1)
+                cards[size_t(to++)] =
+                    hand[slotOfKey[w * 64 + unsigned(__builtin_ctzll(bits))]].triple();
+        for (int i = 1; i <= n; ++i) hand[size_t(i)].SetTriple(cards[size_t(i)]);
+        return RecountHand();
+    }
+    // Otherwise one number orders the cards, the slot below it: equal cards keep their order.
     std::array<int, 13> order;
     for (int i = 1; i <= n; ++i) {
         const TKarta& c = hand[i];
@@ -151,14 +178,18 @@ void THrac::StrengthPass() {
 }
 
 void THrac::PutRemainingOnPile() {
+    const bool shown = game->CardsShown();
     for (int i = 1; i <= 10; ++i) {
-        TKarta& k = hand[i];
+        TKarta& k = hand[size_t(i)];
         if (k.state != inHand) continue;
         game->cards.AddToPile(k.triple());
-        if (k.picture && game->CardsShown()) game->view().DestroyCardPicture(k.picture);
+        if (k.picture && shown) game->view().DestroyCardPicture(k.picture);
         k.picture = 0;
-        SetCardState(i, played);
+        k.state = played;
     }
+    // Nothing of slots 1..10 is held any more.
+    held_ = 0;
+    twice_ = false;
 }
 
 void THrac::AnnounceMeld(const Card& k) {

@@ -109,6 +109,13 @@ int32_t TRobot::HandStrength() const {
         if (svrsek && kral) v += s == trump ? 40 : 20;
         if (!svrsek && !kral) v -= s == trump ? 20 : 5;
     }
+    // Every card of slots 1..10 counts, held or not; when all ten are held, the set of cards
+    // held says the same.
+    if (CountCards(held) == 10) {
+        constexpr uint32_t kAces = 0x80808080u, kTens = 0x08080808u;
+        return v + 10 * CountCards(held & kAces) + 8 * CountCards(held & kTens) +
+               5 * CountCards(held & SuitBits(trump));
+    }
     for (int i = 1; i <= 10; ++i) {
         const TKarta& k = hand[i];
         if (k.rank == kAce) v += 10;

@@ -96,11 +96,13 @@ Count& SimWatch::Tally<Count>::operator[](std::string_view key) {
 // A line counts by its label: the text without the amount or points after it. A line that is
 // nothing but a rule counts nowhere.
 void SimWatch::CountResultLine(std::string_view text) {
-    auto amountChar = [](char c) {
-        return (c >= '0' && c <= '9') || c == '.' || c == ',' || c == '-' || c == ' ';
-    };
+    static constexpr auto kAmountChar = [] {
+        std::array<bool, 256> t{};
+        for (char c : std::string_view("0123456789.,- ")) t[static_cast<unsigned char>(c)] = true;
+        return t;
+    }();
     size_t end = text.size();
-    while (end > 0 && amountChar(text[end - 1])) --end;
+    while (end > 0 && kAmountChar[static_cast<unsigned char>(text[end - 1])]) --end;
     if (end > 0) ++resultLines_[text.substr(0, end)];
 }
 
@@ -195,6 +197,17 @@ void SimWatch::TalonLaid(const THrac& seat) {
 
 void SimWatch::CardPlaying(const THrac& seat, const TKarta& card) {
     const THra& g = *game_;
+    const int slot = seat.SlotOf(card);
+    if (&seat != g.onTurn || slot < 1 || slot > 10 || card.state != inHand ||
+        !IsLegalPlay(g, seat, card.triple()))
+        FaultyPlay(seat, card);
+    // The human's card is his decision: written before anything the play writes.
+    if (seat.IsHuman()) Human("\"play\":\"" + CardCode(card.triple()) + "\"");
+}
+
+// Kept apart from the checks, which run for every card.
+void SimWatch::FaultyPlay(const THrac& seat, const TKarta& card) {
+    const THra& g = *game_;
     if (&seat != g.onTurn) Fail("seat " + std::to_string(seat.seatNo) + " played out of turn");
     const int slot = seat.SlotOf(card);
     if (slot < 1 || slot > 10 || card.state != inHand)
@@ -202,8 +215,6 @@ void SimWatch::CardPlaying(const THrac& seat, const TKarta& card) {
     if (!IsLegalPlay(g, seat, card.triple()))
         Fail("seat " + std::to_string(seat.seatNo) + " played " + CardCode(card.triple()) +
              " against the rules (trick " + std::to_string(g.tricksPlayed + 1) + ")");
-    // The human's card is his decision: written before anything the play writes.
-    if (seat.IsHuman()) Human("\"play\":\"" + CardCode(card.triple()) + "\"");
 }
 
 void SimWatch::TrickEvaluated(const THrac& leader, const Card (&cards)[3], const THrac& winner) {

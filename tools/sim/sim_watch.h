@@ -83,6 +83,7 @@ private:
     };
 
     void CountResultLine(std::string_view labelOrLine);
+    [[gnu::noinline, gnu::cold]] void FaultyPlay(const THrac& seat, const TKarta& card);
     void Emit(const std::string& line);
     std::string PackText() const;
 
