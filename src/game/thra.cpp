@@ -204,7 +204,12 @@ void THra::Deal() {
         // The whole hand is written first and counted once.
         for (int slot = 1; slot <= count; ++slot) {
             TKarta& k = seat->hand[size_t(slot)];
-            k = NewCard(*seat, cards.pack[position[slot - 1]], left, top);
+            k.owner = seat;
+            k.picture = NewPictureHandle();
+            k.SetTriple(cards.pack[position[slot - 1]]);
+            k.left = left;
+            k.top = top;
+            k.state = inHand;
             ShowNewCard(k, humanForehand && order == 0 && slot <= 7);
             left += dx;
             top += dy;
