@@ -95,16 +95,15 @@ TEST(HandCache, AgreesWithTheSlotsThroughWholeComputerDeals) {
         GamePorts ports;
         ports.rules = &rules;
         ports.random = &random;
-        THra game(ports, [](THra& g, int no) { return std::make_unique<TRobot>(g, no); });
-        for (int deal = 0; deal < 200; ++deal) {
-            game.NewGame();
-            bool done;
-            for (THrac* s : game.seats) ExpectAgrees(*s, "dealt and announced");
-            while (game.state == Playing || game.state == TrickComplete) {
-                game.IdleStep(done);
-                if (game.state == TrickComplete) game.TrickTimerFired();
+        PlayComputerDeals(
+            ports, 200,
+            [](THra& game, int deal, bool ended) {
+                for (THrac* s : game.seats)
+                    ExpectAgrees(*s,
+                                 (ended ? "ended, deal " : "dealt, deal ") + std::to_string(deal));
+            },
+            [](THra& game, int deal) {
                 for (THrac* s : game.seats) ExpectAgrees(*s, "deal " + std::to_string(deal));
-            }
-        }
+            });
     }
 }

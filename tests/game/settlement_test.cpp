@@ -690,6 +690,29 @@ TEST(Multipliers, AreReadWithTheLocaleSeparatorAndFallBackToTheirDefaults) {
     }
 }
 
+// The game remembers a stake it has read, but a changed text or separator counts from the next
+// settlement on.
+TEST(Multipliers, AChangedTextOrSeparatorCountsAtTheNextSettlement) {
+    TestTable t;
+    THra& g = *t.game;
+    t.rules.rules.zakladHry = "1";
+    g.contractKind = Betl;
+    g.declarer = g.Seat(2);
+    auto settle = [&](char separator, const char* betl, const char* base) {
+        SeparatorGuard guard(separator);
+        t.rules.rules.betl = betl;
+        t.rules.rules.zakladHry = base;
+        t.result.lines.clear();
+        g.moneyBase = g.Seat(1)->money;
+        g.SettleBetlDurch(g.Seat(2));
+        return t.result.lines.empty() ? std::string() : t.result.lines[0];
+    };
+    EXPECT_EQ(settle('.', "2.5", "1"), "Prohrany betl                  2.50");
+    EXPECT_EQ(settle(',', "2.5", "1"), "Prohrany betl                  0,50");
+    EXPECT_EQ(settle(',', "3", "1"), "Prohrany betl                  3,00");
+    EXPECT_EQ(settle(',', "3", "2"), "Prohrany betl                  6,00");
+}
+
 TEST(PersonalResult, UsesTheLocaleSeparatorInTheLineAndTheLog) {
     SeparatorGuard guard(',');
     TestTable t;

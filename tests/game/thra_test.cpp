@@ -328,3 +328,36 @@ TEST(IdleStep, RozdatInTheResultViewStartsTheNextDealAtTheNextIdleStep) {
     EXPECT_FALSE(t.game->newGameRequested);
     EXPECT_EQ(t.game->gamesPlayed, 1);
 }
+
+// A view nobody looks at is spared the card pictures' calls, and the deals are the same.
+TEST(CardPictures, AViewThatShowsNoCardsGetsNoPictureCallsAndTheSameDeals) {
+    struct Blind : RecordingView {
+        bool ShowsCards() const override { return false; }
+    };
+    auto play = [](RecordingView& view) {
+        FixedRules rules;
+        rules.rules.bezfleku = false;
+        SeededRandom random(3);
+        GamePorts ports;
+        ports.view = &view;
+        ports.rules = &rules;
+        ports.random = &random;
+        std::vector<std::string> record;
+        PlayComputerDeals(ports, 30, [&](THra& game, int, bool ended) {
+            if (ended)
+                record.push_back(std::to_string(game.Seat(1)->money) + " " +
+                                 std::to_string(game.Seat(2)->money));
+        });
+        record.insert(record.end(), view.log.begin(), view.log.end());
+        return record;
+    };
+    RecordingView seen;
+    Blind blind;
+    EXPECT_EQ(play(seen), play(blind));
+    EXPECT_GT(seen.picturesCreated, 0);
+    EXPECT_FALSE(seen.trickCards.empty());
+    EXPECT_EQ(blind.picturesCreated + blind.picturesDestroyed + blind.facesShown +
+                  blind.backsShown + blind.meldPictures,
+              0);
+    EXPECT_TRUE(blind.trickCards.empty());
+}

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <vector>
+
 #include "game/thra.h"
 #include "support/fakes.h"
 
@@ -79,6 +83,44 @@ TEST(SortHand, SuitsDescendAndTheTenSitsBeforeTheAceInASuitGame) {
     EXPECT_EQ(s.hand[5].picture, pictureOfSlot5);  // card objects stay in their slots
     s.SortHand(false);
     EXPECT_EQ(HandText(s), "3_7 3_10 3_13 2_10 2_12 2_14 1_10 1_13 1_14 0_7 0_10 0_14 ");
+}
+
+// Against a plain stable sort by suit (Kule first) and value, on hands of ten to twelve cards,
+// some holding a card twice (a pack that held it twice).
+TEST(SortHand, AgreesWithAStableSortBySuitAndValue) {
+    TestTable t;
+    std::mt19937 rng(17);
+    for (int round = 0; round < 400; ++round) {
+        t.game->contractKind = round % 3 == 0 ? Betl : Barva;
+        t.game->trumpCard = C(int(rng() % 4), 7);
+        std::vector<Card> pack;
+        for (uint8_t s = 0; s < 4; ++s)
+            for (uint8_t r = 7; r <= 14; ++r) pack.push_back(C(s, r));
+        std::shuffle(pack.begin(), pack.end(), rng);
+        const int n = 10 + int(rng() % 3);
+        if (round % 5 == 0) pack[size_t(n - 1)] = pack[0];
+        THrac& s = t.seat(1);
+        s.ClearHand();
+        for (int i = 1; i <= n; ++i) {
+            s.hand[size_t(i)].SetTriple(pack[size_t(i - 1)]);
+            s.hand[size_t(i)].state = inHand;
+        }
+        s.cardCount = uint8_t(n);
+        s.RecountHand();
+        s.StrengthPass();
+        const bool tenBeforeAce = round % 2 == 0;
+        std::vector<Card> expected(n);
+        for (int i = 1; i <= n; ++i) expected[size_t(i - 1)] = s.hand[size_t(i)].triple();
+        std::stable_sort(expected.begin(), expected.end(), [&](const Card& a, const Card& b) {
+            if (a.suit != b.suit) return a.suit > b.suit;
+            return tenBeforeAce ? a.strength < b.strength : a.rank < b.rank;
+        });
+        s.SortHand(tenBeforeAce);
+        for (int i = 1; i <= n; ++i)
+            ASSERT_EQ(CardCode(s.hand[size_t(i)].triple()), CardCode(expected[size_t(i - 1)]))
+                << "round " << round << ", slot " << i;
+        ASSERT_TRUE(s.HandCacheAgrees());
+    }
 }
 
 TEST(SortHand, InBetlTheTenKeepsItsNaturalPlaceEitherWay) {

@@ -31,6 +31,12 @@ TEST(RobotScores, HandStrengthCountsMarriagesAcesTensAndTrumps) {
     // suit 2 (-5).
     t.Hand(2, "3_12 3_13 0_12 0_13 3_14 1_10 1_12 2_7 2_8 1_7");
     EXPECT_EQ(t.robot(2).HandStrength(), 88);
+    // A card of slots 1..10 counts even once played (the trump ace here), a marriage only
+    // while both are held.
+    t.robot(2).SetCardState(5, played);
+    EXPECT_EQ(t.robot(2).HandStrength(), 88);
+    t.robot(2).SetCardState(1, played);
+    EXPECT_EQ(t.robot(2).HandStrength(), 48);
     t.g().contractKind = Betl;
     EXPECT_EQ(t.robot(2).HandStrength(), 0);
 }

@@ -11,6 +11,23 @@ std::unique_ptr<THrac> HumanAndComputers(THra& game, int seatNo) {
     return std::make_unique<TRobot>(game, seatNo);
 }
 
+void PlayComputerDeals(const GamePorts& ports, int deals,
+                       const std::function<void(THra&, int, bool)>& afterDeal,
+                       const std::function<void(THra&, int)>& afterStep) {
+    THra game(ports, [](THra& g, int no) { return std::make_unique<TRobot>(g, no); });
+    for (int deal = 0; deal < deals; ++deal) {
+        game.NewGame();
+        if (afterDeal) afterDeal(game, deal, false);
+        bool done;
+        while (game.state == Playing || game.state == TrickComplete) {
+            game.IdleStep(done);
+            if (game.state == TrickComplete) game.TrickTimerFired();
+            if (afterStep) afterStep(game, deal);
+        }
+        if (afterDeal) afterDeal(game, deal, true);
+    }
+}
+
 Card C(int suit, int rank) {
     return Card{uint8_t(suit), uint8_t(rank), 0};
 }

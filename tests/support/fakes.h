@@ -192,6 +192,13 @@ struct TestTable : RecordingPorts {
 // seats 2 and 3.
 std::unique_ptr<THrac> HumanAndComputers(THra& game, int seatNo);
 
+// Three computer players play `deals` whole deals through the idle step and the trick timer,
+// with these ports (rules, chance and view where given). `afterDeal` runs once a deal is
+// dealt and announced and again when it has ended, `afterStep` after every step of play.
+void PlayComputerDeals(const GamePorts& ports, int deals,
+                       const std::function<void(THra&, int deal, bool ended)>& afterDeal,
+                       const std::function<void(THra&, int deal)>& afterStep = {});
+
 Card C(int suit, int rank);
 // A pack from 32 "S_R" codes, positions 1..32.
 std::array<Card, 33> PackOf(const std::vector<std::string>& codes);
