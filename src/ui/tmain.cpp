@@ -1,6 +1,7 @@
 #include "ui/tmain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -19,6 +20,7 @@
 #include <QResizeEvent>
 #include <QStyledItemDelegate>
 #include <QUrl>
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cstdlib>
@@ -64,12 +66,32 @@ protected:
     }
 };
 
-// The game log's lines are 13 pixels apart.
+// The game log's lines are 13 pixels apart, less than the font needs. The style would clip each
+// line to its row, which cuts the háček and the čárka off capitals (Č, Š, Ž, Á), and end a
+// line too long for the column with dots. The lines are drawn here whole instead: the marks
+// above a capital inside the row (the newest line, on top, keeps them too), the descenders
+// reaching into the row below.
 class LogLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return {QStyledItemDelegate::sizeHint(option, index).width(), 13};
+    }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
+        const int margin =
+            style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, opt.widget) + 1;
+        painter->save();
+        painter->setClipping(false);
+        painter->setFont(opt.font);
+        painter->setPen(opt.palette.color(QPalette::Text));
+        const int ascent = QFontMetrics(opt.font).ascent();
+        painter->drawText(opt.rect.left() + margin,
+                          opt.rect.top() + std::min(ascent, opt.rect.height() - 1), opt.text);
+        painter->restore();
     }
 };
 

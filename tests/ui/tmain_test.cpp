@@ -43,6 +43,21 @@ private slots:
         QCOMPARE(log.item(3)->text().trimmed(), QStringLiteral("Kvelta"));
     }
 
+    // The marks above capitals are part of the suits' names: "Červené" must not show as "Cervené",
+    // not even on the newest line, on top.
+    void logKeepsTheMarksAboveCapitals() {
+        auto topRow = [](const QString& line) {
+            TestWindow w;
+            w.main->show();
+            w.main->LogLine(line.toStdString());
+            QListWidget& log = *w.main->ListBox1;
+            return log.viewport()->grab(log.visualItemRect(log.item(0))).toImage();
+        };
+        QVERIFY(topRow(QStringLiteral("Červené")) != topRow(QStringLiteral("Cervené")));
+        QVERIFY(topRow(QStringLiteral("Žaludy")) != topRow(QStringLiteral("Zaludy")));
+        QCOMPARE(topRow(QStringLiteral("Kule")), topRow(QStringLiteral("Kule")));
+    }
+
     void contractGroup_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("enabled");  // Hra, Betl, Durch, Sedma, Sto
