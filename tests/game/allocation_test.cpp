@@ -24,6 +24,15 @@ void* operator new(std::size_t size) {
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
+// The form that answers null instead of throwing (std::stable_sort's buffer) takes from malloc
+// too, or the delete below would free what malloc never gave.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    ++gAllocations;
+    return std::malloc(size ? size : 1);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
 void operator delete(void* p) noexcept {
     std::free(p);
 }
