@@ -13,10 +13,9 @@ class ITableView {
 public:
     virtual ~ITableView() = default;
 
-    // Table geometry in pixels; the contract group's left edge spaces the cards of a hand.
+    // Table geometry in pixels.
     virtual int TableWidth() const = 0;
     virtual int TableHeight() const = 0;
-    int ContractGroupLeft() const { return TableWidth() - 275; }
 
     // Card pictures of the hands, by the handle the game gives each card object. A view that
     // shows no cards (nobody looks at it) answers false to ShowsCards: the game then spares

@@ -204,12 +204,7 @@ void THra::Deal() {
         // The whole hand is written first and counted once.
         for (int slot = 1; slot <= count; ++slot) {
             TKarta& k = seat->hand[size_t(slot)];
-            k.owner = seat;
-            k.picture = NewPictureHandle();
-            k.SetTriple(cards.pack[position[slot - 1]]);
-            k.left = left;
-            k.top = top;
-            k.state = inHand;
+            NewCard(k, *seat, cards.pack[position[slot - 1]], left, top);
             ShowNewCard(k, humanForehand && order == 0 && slot <= 7);
             left += dx;
             top += dy;
@@ -222,21 +217,22 @@ void THra::Deal() {
 }
 
 TKarta& THra::CreateCard(THrac& seat, int slot, const Card& card, int left, int top, bool faceUp) {
-    seat.PutCard(slot, NewCard(seat, card, left, top));
+    TKarta fresh;
+    NewCard(fresh, seat, card, left, top);
+    seat.PutCard(slot, fresh);
     TKarta& k = seat.hand[slot];
     ShowNewCard(k, faceUp);
     return k;
 }
 
-TKarta THra::NewCard(THrac& seat, const Card& card, int left, int top) {
-    TKarta fresh;
-    fresh.owner = &seat;
-    fresh.SetTriple(card);
-    fresh.left = left;
-    fresh.top = top;
-    fresh.state = inHand;
-    fresh.picture = NewPictureHandle();
-    return fresh;
+// Every field is written: a dealt card is made in its slot, over what lay there.
+void THra::NewCard(TKarta& k, THrac& seat, const Card& card, int left, int top) {
+    k.owner = &seat;
+    k.picture = NewPictureHandle();
+    k.SetTriple(card);
+    k.left = left;
+    k.top = top;
+    k.state = inHand;
 }
 
 void THra::ShowNewCard(const TKarta& k, bool faceUp) {

@@ -150,12 +150,14 @@ public:
     int NewPictureHandle() { return ++lastPicture_; }
     // A new card object in a hand slot, held, with its picture at (left, top).
     TKarta& CreateCard(THrac& seat, int slot, const Card& card, int left, int top, bool faceUp);
-    // The parts of CreateCard: the held card object, and its picture shown.
-    TKarta NewCard(THrac& seat, const Card& card, int left, int top);
+    // The parts of CreateCard: the held card object written into `k`, and its picture shown.
+    void NewCard(TKarta& k, THrac& seat, const Card& card, int left, int top);
     void ShowNewCard(const TKarta& k, bool faceUp);
     // Table places where a seat's hand starts and how each next card moves (Part of the deal).
     void HandPlace(int seatNo, int& left, int& top, int& dx, int& dy) const;
-    int ColumnStep() const { return (TableWidth() - 275 - 120) / 14; }
+    // The contract group's left edge spaces the cards of a hand.
+    int ContractGroupLeft() const { return TableWidth() - 275; }
+    int ColumnStep() const { return (ContractGroupLeft() - 120) / 14; }
     // The table's size; a view that shows no cards is asked once.
     int TableWidth() const { return cardsShown_ ? view_->TableWidth() : tableWidth_; }
     int TableHeight() const { return cardsShown_ ? view_->TableHeight() : tableHeight_; }

@@ -127,16 +127,15 @@ void THrac::SortHand(bool tenBeforeAce) {
     uint64_t keys[4] = {};
     uint8_t slotOfKey[256];
     bool distinct = true;
-    for (int i = 1; i <= n && distinct; ++i) {
+    for (int i = 1; i <= n; ++i) {
         const TKarta& c = hand[size_t(i)];
         const unsigned value = tenBeforeAce ? c.strength : c.rank;
-        if (c.suit > 3 || value > 63) {
+        const unsigned key = (3u - c.suit) * 64 + value;
+        const uint64_t bit = uint64_t(1) << (key % 64);
+        if (c.suit > 3 || value > 63 || (keys[key / 64] & bit)) {
             distinct = false;
             break;
         }
-        const unsigned key = (3u - c.suit) * 64 + value;
-        const uint64_t bit = uint64_t(1) << (key % 64);
-        distinct = !(keys[key / 64] & bit);
         keys[key / 64] |= bit;
         slotOfKey[key] = uint8_t(i);
     }

@@ -22,13 +22,15 @@ constexpr auto kStrongerRanks = [] {
     return t;
 }();
 
-}  // namespace
-
+// The cards of `suit` stronger than `strength` in the contract, as a set of CardBit: what may
+// beat a card of that suit.
 uint32_t StrongerCards(uint8_t suit, uint8_t strength, uint8_t contractKind, uint8_t trumpSuit) {
     if (suit > 3 || strength >= kStrengths) return 0;
     const int row = contractKind != Barva ? 0 : suit == trumpSuit ? 2 : 1;
     return uint32_t(kStrongerRanks[size_t(row)][strength]) << (suit * 8);
 }
+
+}  // namespace
 
 PlayRule::PlayRule(const THra& game, const THrac& seat) {
     const int c = game.cardsOnTable;

@@ -32,7 +32,3 @@ private:
     bool any_ = true;       // every card may be played, or else
     uint32_t allowed_ = 0;  // the cards that may be (a set of CardBit)
 };
-
-// The cards of `suit` stronger than `strength` in the contract, as a set of CardBit: what may
-// beat a card of that suit.
-uint32_t StrongerCards(uint8_t suit, uint8_t strength, uint8_t contractKind, uint8_t trumpSuit);
