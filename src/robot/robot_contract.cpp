@@ -71,32 +71,28 @@ int16_t Score(const std::array<int16_t, 256>& bySuit, uint32_t held) {
 
 }  // namespace
 
-// slotMarks of each card held: the ranks of its suit missing below it.
-int16_t TRobot::BetlScore() {
+// slotMarks of each card held: the ranks of its suit missing below it (betl) or above it
+// (durch).
+int16_t TRobot::MarkedScore(bool betl) {
     for (int i = 1; i <= cardCount && i <= 12; ++i) slotMarks[i] = 255;
     const uint32_t held = HeldCards();
-    const int16_t score = Score(kSuitScores.betl, held);
     for (uint32_t cards = held; cards; cards &= cards - 1) {
         const int b = __builtin_ctz(cards), r = b % 8;
         const uint8_t suit = uint8_t(b / 8);
-        const uint32_t below = SuitOf(held, suit) & ((1u << r) - 1);
-        slotMarks[FindCard(suit, uint8_t(r + kSeven))] = uint8_t(r - CountCards(below));
+        const uint32_t ofSuit = SuitOf(held, suit);
+        const int missing =
+            betl ? r - CountCards(ofSuit & ((1u << r) - 1)) : 7 - r - CountCards(ofSuit >> (r + 1));
+        slotMarks[FindCard(suit, uint8_t(r + kSeven))] = uint8_t(missing);
     }
-    return score;
+    return Score(betl ? kSuitScores.betl : kSuitScores.durch, held);
 }
 
-// slotMarks of each card held: the ranks of its suit missing above it.
+int16_t TRobot::BetlScore() {
+    return MarkedScore(true);
+}
+
 int16_t TRobot::DurchScore() {
-    for (int i = 1; i <= cardCount && i <= 12; ++i) slotMarks[i] = 255;
-    const uint32_t held = HeldCards();
-    const int16_t score = Score(kSuitScores.durch, held);
-    for (uint32_t cards = held; cards; cards &= cards - 1) {
-        const int b = __builtin_ctz(cards), r = b % 8;
-        const uint8_t suit = uint8_t(b / 8);
-        const uint32_t above = SuitOf(held, suit) >> (r + 1);
-        slotMarks[FindCard(suit, uint8_t(r + kSeven))] = uint8_t(7 - r - CountCards(above));
-    }
-    return score;
+    return MarkedScore(false);
 }
 
 int32_t TRobot::HandStrength() const {

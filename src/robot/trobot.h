@@ -48,6 +48,7 @@ public:
 
 private:
     // --- contract (robot_contract.cpp) ---
+    int16_t MarkedScore(bool betl);
     bool TakeOver(uint8_t kind);
 
     // --- talon (robot_talon.cpp) ---

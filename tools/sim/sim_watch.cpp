@@ -106,14 +106,17 @@ void SimWatch::CountResultLine(std::string_view text) {
     if (end > 0) ++resultLines_[text.substr(0, end)];
 }
 
+void SimWatch::EmitResult(std::string_view line) {
+    line_ = "{\"result\":";
+    AppendJsonString(line_, line);
+    line_ += '}';
+    Emit(line_);
+}
+
 void SimWatch::AddResultLine(std::string_view text) {
     ++produced_;
     CountResultLine(text);
-    if (!events_) return;
-    line_ = "{\"result\":";
-    AppendJsonString(line_, text);
-    line_ += '}';
-    Emit(line_);
+    if (events_) EmitResult(text);
 }
 
 // The label itself is counted, so that a long amount cutting the shown label short still
@@ -121,21 +124,13 @@ void SimWatch::AddResultLine(std::string_view text) {
 void SimWatch::AddResultAmount(std::string_view label, double amount) {
     ++produced_;
     CountResultLine(label);
-    if (!events_) return;
-    line_ = "{\"result\":";
-    AppendJsonString(line_, FormatResultAmountLine(label, amount, DecimalSeparator()));
-    line_ += '}';
-    Emit(line_);
+    if (events_) EmitResult(FormatResultAmountLine(label, amount, DecimalSeparator()));
 }
 
 void SimWatch::AddResultNumber(std::string_view label, int n) {
     ++produced_;
     CountResultLine(label);
-    if (!events_) return;
-    line_ = "{\"result\":";
-    AppendJsonString(line_, PadRight(label, 30) + std::to_string(n));
-    line_ += '}';
-    Emit(line_);
+    if (events_) EmitResult(PadRight(label, 30) + std::to_string(n));
 }
 
 std::string SimWatch::PackText() const {

@@ -85,6 +85,8 @@ private:
     void CountResultLine(std::string_view labelOrLine);
     [[gnu::noinline, gnu::cold]] void FaultyPlay(const THrac& seat, const TKarta& card);
     void Emit(const std::string& line);
+    // A result line as a "result" event.
+    void EmitResult(std::string_view line);
     std::string PackText() const;
 
     bool events_;
