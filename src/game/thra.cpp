@@ -245,7 +245,8 @@ void THra::ShowNewCard(const TKarta& k, bool faceUp) {
 }
 
 void THra::TakePlayedCardOut(THrac& seat) {
-    const int slot = seat.FindPlayedSlot();
+    // The card leaves the slot it was played from; a card laid from elsewhere is looked for.
+    const int slot = seat.playedSlot ? seat.playedSlot : seat.FindPlayedSlot();
     if (slot == 0) return;
     TKarta& k = seat.hand[slot];
     cards.AddToPile(k.triple());

@@ -105,13 +105,6 @@ int THrac::FindBeater(const Card& card) const {
     return first;
 }
 
-int THrac::CountSeen(uint8_t suit) const {
-    int n = 0;
-    for (int r = 7; r <= 14; ++r)
-        if (seen[suit][r]) ++n;
-    return n;
-}
-
 int THrac::FindPlayedSlot() const {
     for (int i = 10; i >= 1; --i)
         if (hand[i].suit == playedCard.suit && hand[i].rank == playedCard.rank) return i;
@@ -227,9 +220,4 @@ void THrac::ResetMeldPlace() {
             break;
     }
     meldShown = 0;
-}
-
-void THrac::ClearSeen() {
-    for (auto& row : seen)
-        for (bool& b : row) b = false;
 }

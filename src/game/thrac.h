@@ -93,8 +93,10 @@ public:
     int CountSuit(uint8_t suit) const { return CountCards(held_ & SuitBits(suit)); }
     // The first slot holding a card of the suit stronger than `card`, 0 if none.
     int FindBeater(const Card& card) const;
-    int CountSeen(uint8_t suit) const;
-    void MarkSeen(const Card& card) { seen[card.suit][card.rank] = true; }
+    // Cards seen played this deal.
+    bool Seen(uint8_t suit, uint8_t rank) const { return seenCards & CardBit(suit, rank); }
+    int CountSeen(uint8_t suit) const { return CountCards(seenCards & SuitBits(suit)); }
+    void MarkSeen(const Card& card) { seenCards |= CardBit(card.suit, card.rank); }
     // The last slot of 1..10 whose card is playedCard, whatever its state; 0 if none.
     int FindPlayedSlot() const;
     void SortHand(bool tenBeforeAce);
@@ -105,7 +107,7 @@ public:
 
     // Marriage picture places for a new deal and after a settlement.
     void ResetMeldPlace();
-    void ClearSeen();
+    void ClearSeen() { seenCards = 0; }
     void SetMayHoldAll() { mayHoldSuit = {true, true, true, true}; }
     bool IsHuman() const { return human_; }
 
@@ -114,8 +116,9 @@ public:
     const int seatNo;               // 1 = bottom (the human in the window), 2 = left, 3 = top
     std::string name;               // at most 10 characters
     std::array<TKarta, 13> hand{};  // slots 1..12; 11 and 12 hold the talon when taken
-    bool seen[4][15] = {};          // cards seen played this deal, by suit and rank 7..14
+    uint32_t seenCards = 0;         // cards seen played this deal, as CardBit
     Card playedCard{};
+    uint8_t playedSlot = 0;  // the slot (1..10) playedCard left, 0 if it came from elsewhere
     uint8_t cardCount = 0;
     THrac* next = nullptr;
     uint8_t points = 0;

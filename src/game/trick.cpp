@@ -18,7 +18,9 @@ void THra::PlayStep(THrac& s, TKarta& k) {
     if (k.rank == kKral || k.rank == kSvrsek) s.AnnounceMeld(k.triple());
     LayCardOnTable(s, k.triple());
     trickWinner = TrickWinner(cardsOnTable);
-    if (const int slot = s.SlotOf(k); slot >= 0)
+    const int slot = s.SlotOf(k);
+    s.playedSlot = uint8_t(slot >= 1 && slot <= 10 ? slot : 0);
+    if (slot >= 0)
         s.SetCardState(slot, played);
     else
         k.state = played;  // a card a test laid from outside the hand
@@ -27,7 +29,8 @@ void THra::PlayStep(THrac& s, TKarta& k) {
 }
 
 void THra::LayCardOnTable(THrac& s, const Card& k) {
-    for (THrac* seat : seats) seat->MarkSeen(k);
+    const uint32_t bit = CardBit(k.suit, k.rank);
+    for (THrac* seat : seats) seat->seenCards |= bit;
     lastCard = k;
     ++cardsOnTable;
     if (!cardsShown_) return;

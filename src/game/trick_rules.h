@@ -11,24 +11,99 @@
 //    overtake a second player's trump when it can. In betl and durch a void seat plays anything.
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include "deal/card.h"
-
-class THra;
-class THrac;
-
-bool IsLegalPlay(const THra& game, const THrac& seat, const Card& card);
+#include "game/thra.h"
 
 // The same rule held for one seat at one moment of the trick, so that a whole hand can be
 // judged at the cost of one: what the trick asks of the seat is worked out once, and each card
-// is then compared with it. IsLegalPlay is PlayRule(game, seat).Allows(card).
+// is then compared with it. It is asked for every card played, three times (the player's
+// choice, the controller's check and the runner's), so it is defined here to be inlined.
 class PlayRule {
 public:
     PlayRule(const THra& game, const THrac& seat);
-    bool Allows(const Card& card) const;
+    // By suit and rank alone, so that a caller may name the card without its strength.
+    bool Allows(const Card& card) const {
+        return any_ || (allowed_ & CardBit(card.suit, card.rank));
+    }
     // Those of `cards` (a set of CardBit) that Allows.
-    uint32_t Allowed(uint32_t cards) const;
+    uint32_t Allowed(uint32_t cards) const { return any_ ? cards : cards & allowed_; }
 
 private:
     bool any_ = true;       // every card may be played, or else
     uint32_t allowed_ = 0;  // the cards that may be (a set of CardBit)
 };
+
+inline bool IsLegalPlay(const THra& game, const THrac& seat, const Card& card) {
+    return PlayRule(game, seat).Allows(card);
+}
+
+namespace play_rule_detail {
+// For each strength a card of a suit can have: the ranks of that suit stronger, as bits from
+// the seven up. Row 0 orders by rank (betl and durch), row 1 a side suit of the suit game,
+// row 2 its trumps.
+inline constexpr int kStrengths = 40;
+inline constexpr auto kStrongerRanks = [] {
+    std::array<std::array<uint8_t, kStrengths>, 3> t{};
+    for (int row = 0; row < 3; ++row)
+        for (int s = 0; s < kStrengths; ++s)
+            for (uint8_t r = kSeven; r <= kAce; ++r) {
+                const uint8_t kind = row == 0 ? Betl : Barva;
+                const uint8_t strength = CardStrength(0, r, kind, row == 2 ? 0 : 1);
+                if (strength > s) t[size_t(row)][size_t(s)] |= uint8_t(1u << (r - kSeven));
+            }
+    return t;
+}();
+
+// The cards of `suit` stronger than `strength` in the contract, as a set of CardBit: what may
+// beat a card of that suit.
+inline uint32_t StrongerCards(uint8_t suit, uint8_t strength, uint8_t contractKind,
+                              uint8_t trumpSuit) {
+    if (suit > 3 || strength >= kStrengths) return 0;
+    const int row = contractKind != Barva ? 0 : suit == trumpSuit ? 2 : 1;
+    return uint32_t(kStrongerRanks[size_t(row)][strength]) << (suit * 8);
+}
+
+}  // namespace play_rule_detail
+
+inline PlayRule::PlayRule(const THra& game, const THrac& seat) {
+    const int c = game.cardsOnTable;
+    if (c == 0) return;
+    const uint8_t kind = game.contractKind, trump = game.TrumpSuit();
+    const THrac* leader = game.trickLeader;
+    const Card& led = leader->playedCard;
+    const Card& second = leader->next->playedCard;
+    // The card to beat in the led suit: the led card, or the second card if it followed suit
+    // and is stronger. A second card of the trump suit frees the led suit.
+    Card toBeat = led;
+    bool trumped = false;
+    if (c == 2) {
+        if (second.suit == led.suit) {
+            if (second.strength > led.strength) toBeat = second;
+        } else if (game.IsTrump(second)) {
+            trumped = true;
+        }
+    }
+    // What the seat holds of the led suit and of trumps, and whether it can beat the card to
+    // beat or the second card's trump: then it must.
+    const uint32_t held = seat.HeldCards();
+    auto mustPlay = [held](uint32_t cards, uint32_t beaters) {
+        return held & beaters ? beaters : cards;
+    };
+    if (held & SuitBits(led.suit)) {
+        any_ = false;
+        allowed_ = trumped
+                       ? SuitBits(led.suit)
+                       : mustPlay(SuitBits(led.suit), play_rule_detail::StrongerCards(
+                                                          led.suit, toBeat.strength, kind, trump));
+        return;
+    }
+    if (kind != Barva || !(held & SuitBits(trump))) return;
+    any_ = false;
+    allowed_ = c == 2 && game.IsTrump(second)
+                   ? mustPlay(SuitBits(trump),
+                              play_rule_detail::StrongerCards(trump, second.strength, kind, trump))
+                   : SuitBits(trump);
+}

@@ -114,10 +114,7 @@ std::array<CardMask, 3> RuledOutByOvertaking(const THra& g) {
 DealSampler::DealSampler(const THra& g, const THrac& seat) : seatNo_(seat.seatNo) {
     const int me = seatNo_ - 1;
     known_.hands[me] = HeldCards(seat);
-    CardMask seen = 0;
-    for (uint8_t s = 0; s < 4; ++s)
-        for (uint8_t r = kSeven; r <= kAce; ++r)
-            if (seat.seen[s][r]) seen |= CardFlag(Card{s, r, 0});
+    const CardMask seen = seat.seenCards;
     declarerNo_ = g.declarer ? g.declarer->seatNo : 0;
     talonHidden_ = declarerNo_ != seatNo_;
     if (!talonHidden_)

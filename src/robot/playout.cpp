@@ -57,7 +57,7 @@ void Playout::Load(const THra& g, const SampledDeal& deal) {
         seat.meldShown = real->meldShown;
         seat.playedCard = real->playedCard;
         seat.mayHoldSuit = real->mayHoldSuit;
-        std::copy(&real->seen[0][0], &real->seen[0][0] + 4 * 15, &seat.seen[0][0]);
+        seat.seenCards = real->seenCards;
         static_cast<TRobot&>(seat).betlLead = Card{};
         seat.ClearHand();
         int slot = 0;

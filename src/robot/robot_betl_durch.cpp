@@ -90,13 +90,13 @@ void TRobot::LeadLoneCard() {
 // Some rank of the suit above this one is neither played nor in our hand (or list).
 bool TRobot::OpenAboveInHand(uint8_t suit, uint8_t rank) const {
     for (uint8_t r = uint8_t(rank + 1); r <= kAce; ++r)
-        if (!seen[suit][r] && !Holds(suit, r)) return true;
+        if (!Seen(suit, r) && !Holds(suit, r)) return true;
     return false;
 }
 
 bool TRobot::OpenAboveInList(uint8_t suit, uint8_t rank) const {
     for (uint8_t r = uint8_t(rank + 1); r <= kAce; ++r)
-        if (!seen[suit][r] && !candidates_.IndexOf(suit, r)) return true;
+        if (!Seen(suit, r) && !candidates_.IndexOf(suit, r)) return true;
     return false;
 }
 

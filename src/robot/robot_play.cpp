@@ -64,7 +64,7 @@ void TRobot::LeadSuitGame() {
     // 2: the ten once its ace is gone, if the declarer may still follow.
     if (!chosen_)
         for (uint8_t s = 0; s < 4; ++s)
-            if (s != trump && seen[s][kAce] && Holds(s, kTen) && declarer.mayHoldSuit[s])
+            if (s != trump && Seen(s, kAce) && Holds(s, kTen) && declarer.mayHoldSuit[s])
                 chosen_ = c.IndexOf(s, kTen);
     // 3: the ace of a side suit of three or more.
     if (!chosen_)
@@ -81,7 +81,7 @@ void TRobot::LeadSuitGame() {
     // are both still out. The trump suit has no such card and sets the choice back to none.
     if (!chosen_ && g.declarer == next)
         for (uint8_t s = 0; s < 4; ++s)
-            if (!seen[s][kAce] && !seen[s][kTen] && !Holds(s, kTen))
+            if (!Seen(s, kAce) && !Seen(s, kTen) && !Holds(s, kTen))
                 chosen_ = c.HighestOfSuitBelowTen(s);
     // 6: the weakest card (7: the first, should that find none).
     if (!chosen_) chosen_ = c.Lowest(true);
@@ -124,7 +124,7 @@ void TRobot::FollowSuitGame() {
             TenOrAce(wCard.rank != kAce);
         } else if (firstTrump) {
             SevenRule();
-            if (Holds(trump, kTen) && CountSuit(trump) < 3 && !seen[trump][kAce]) {
+            if (Holds(trump, kTen) && CountSuit(trump) < 3 && !Seen(trump, kAce)) {
                 if (const int ten = c.LastOfRank(kTen)) chosen_ = ten;
             }
         } else if (!third) {
@@ -178,9 +178,10 @@ void TRobot::TenOrAce(bool tenAllowed) {
 
 // Whether some card of the suit from this rank up to the ace has not been played.
 bool TRobot::UnplayedFrom(uint8_t suit, uint8_t rank) const {
-    for (uint8_t r = rank; r <= kAce; ++r)
-        if (!seen[suit][r]) return true;
-    return false;
+    if (rank < kSeven) return true;  // no card is that low: the whole suit counts
+    if (rank > kAce) return false;
+    const uint32_t fromRank = SuitBits(suit) & ~(CardBit(suit, rank) - 1);
+    return fromRank & ~seenCards;
 }
 
 void TRobot::Finish(const Card& choice) {

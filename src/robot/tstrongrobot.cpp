@@ -1,7 +1,5 @@
 #include "robot/tstrongrobot.h"
 
-#include <algorithm>
-
 #include "deal/random.h"
 #include "game/thra.h"
 #include "game/trick_rules.h"
@@ -63,7 +61,7 @@ Card ClassicCard(const THra& game, const THrac& seat) {
     TRobot standIn(const_cast<THra&>(game), seat.seatNo);
     standIn.hand = seat.hand;
     standIn.RecountHand();
-    std::copy(&seat.seen[0][0], &seat.seen[0][0] + 4 * 15, &standIn.seen[0][0]);
+    standIn.seenCards = seat.seenCards;
     standIn.playedCard = seat.playedCard;
     standIn.cardCount = seat.cardCount;
     standIn.next = seat.next;

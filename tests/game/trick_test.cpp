@@ -77,7 +77,7 @@ TEST(PlayStep, TheLeaderOpensTheTrickAndTheCardIsLaidAtItsSeatsPlace) {
     EXPECT_EQ(t.seat(2).hand[1].state, played);
     EXPECT_EQ(t.seat(2).cardCount, 1);
     EXPECT_EQ(g.state, Playing);
-    for (int s = 1; s <= 3; ++s) EXPECT_TRUE(g.Seat(s)->seen[0][14]) << "seat " << s;
+    for (int s = 1; s <= 3; ++s) EXPECT_TRUE(g.Seat(s)->Seen(0, 14)) << "seat " << s;
 
     g.PlayStep(t.seat(3), t.seat(3).hand[1]);
     g.PlayStep(t.seat(1), t.seat(1).hand[1]);

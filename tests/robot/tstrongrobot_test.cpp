@@ -89,8 +89,7 @@ std::string Snapshot(const THra& g) {
             o << ' ' << int(k.suit) << '.' << int(k.rank) << '.' << int(k.strength) << '.'
               << int(k.state) << '.' << k.picture;
         for (bool may : s->mayHoldSuit) o << may;
-        for (const auto& suit : s->seen)
-            for (bool b : suit) o << b;
+        o << ' ' << s->seenCards;
     }
     return o.str();
 }
@@ -149,7 +148,7 @@ TEST(DealSampler, DealsAgreeWithEverythingTheSeatSaw) {
             EXPECT_EQ(dealt & sampler.hidden(), sampler.hidden()) << "a hidden card not dealt";
             if (g.declarer == &me) {
                 EXPECT_EQ(deal.talon, CardFlag(g.talon[0]) | CardFlag(g.talon[1]));
-            } else if (g.contractKind == Barva && !me.seen[g.trumpCard.suit][g.trumpCard.rank] &&
+            } else if (g.contractKind == Barva && !me.Seen(g.trumpCard.suit, g.trumpCard.rank) &&
                        !(own & CardFlag(g.trumpCard))) {
                 EXPECT_NE((deal.hands[size_t(g.declarer->seatNo - 1)] | deal.talon) &
                               CardFlag(g.trumpCard),
