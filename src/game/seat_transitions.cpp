@@ -1,9 +1,8 @@
-// The changes of the deal that seats ask for: taking a game over, laying a talon, starting the
-// announcements and playing a card. The seats only decide; these calls check the request
-// against the state of the deal and carry it out, so the human, the computer players and the
-// tests' scripted seats change the deal in one way.
+// The changes of the deal that seats ask for: taking a game over, laying a talon and starting
+// the announcements (playing a card is in trick.cpp, beside the play itself). The seats only
+// decide; these calls check the request against the state of the deal and carry it out, so the
+// human, the computer players and the tests' scripted seats change the deal in one way.
 #include "game/thra.h"
-#include "game/trick_rules.h"
 
 bool THra::TakeOver(THrac& taker, uint8_t kind) {
     if (kind <= contractKind || kind > Durch || &taker == declarer) return false;
@@ -81,30 +80,5 @@ bool THra::TalonDone(THrac& d) {
     // A human declarer leads the first trick, or plays at once after "Stosedm".
     if (declarer->IsHuman() && onTurn == declarer && !talonPending && tricksPlayed < 10)
         humanMayPlay = true;
-    return true;
-}
-
-bool THra::AwaitsCardFrom(const THrac& s) const {
-    if (&s != onTurn) return false;
-    if ((state != Playing && state != Waiting) || talonPending || cardsOnTable >= 3 ||
-        tricksPlayed >= 10)
-        return false;
-    if (s.IsHuman() && !humanMayPlay) return false;
-    if (cardsOnTable > 0) {
-        // A seat's card lies on the table until the trick is collected: one card a trick.
-        int before = 0;
-        for (const THrac* p = trickLeader; p != &s; p = p->next) ++before;
-        if (before < cardsOnTable) return false;
-    }
-    return true;
-}
-
-bool THra::PlayFromHand(THrac& s, int slot) {
-    if (slot < 1 || slot > 10 || !AwaitsCardFrom(s)) return false;
-    TKarta& k = s.hand[slot];
-    if (k.state != inHand || !IsLegalPlay(*this, s, k.triple())) return false;
-    if (s.IsHuman()) humanMayPlay = false;
-    PlayStep(s, k);
-    if (&s == declarer) declarerPlayed = true;
     return true;
 }

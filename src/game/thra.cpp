@@ -244,7 +244,7 @@ void THra::ShowNewCard(const TKarta& k, bool faceUp) {
         view_->ShowCardBack(k.picture, k.left, k.top);
 }
 
-void THra::TakePlayedCardOut(THrac& seat) {
+inline void THra::TakePlayedCardOut(THrac& seat) {
     // The card leaves the slot it was played from; a card laid from elsewhere is looked for.
     const int slot = seat.playedSlot ? seat.playedSlot : seat.FindPlayedSlot();
     if (slot == 0) return;

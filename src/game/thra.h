@@ -121,7 +121,6 @@ public:
     // --- trick play ---
     // The play itself, unchecked: tests use it to set up a position card by card.
     void PlayStep(THrac& seat, TKarta& card);
-    void LayCardOnTable(THrac& seat, const Card& card);
     // Which card wins now: the seat whose card is best among the first `cards` (1..3) cards of
     // the trick, counted from its leader. In the suit game the strongest card (a discard has
     // strength 0, a trump 20 more than any other suit), in betl and durch the highest card of
@@ -233,6 +232,9 @@ private:
 
     void Deal();
     void SeatNewcomers();
+    // The play step itself, for PlayFromHand and PlayStep, and its card laid on the table.
+    void Play(THrac& seat, TKarta& card);
+    void LayCardOnTable(THrac& seat, const Card& card);
     void TakePlayedCardOut(THrac& seat);
     void AskForCard();
     void ShowHandFaceUp(THrac& seat);

@@ -1,7 +1,39 @@
-// Playing a card, laying it on the table and deciding the trick.
+// Playing a card, laying it on the table and deciding the trick. A seat's card comes in
+// through PlayFromHand, checked, and the play step carries it out; both are here so that the
+// step is compiled into the check.
 #include "game/thra.h"
+#include "game/trick_rules.h"
+
+bool THra::AwaitsCardFrom(const THrac& s) const {
+    if (&s != onTurn) return false;
+    if ((state != Playing && state != Waiting) || talonPending || cardsOnTable >= 3 ||
+        tricksPlayed >= 10)
+        return false;
+    if (s.IsHuman() && !humanMayPlay) return false;
+    if (cardsOnTable > 0) {
+        // A seat's card lies on the table until the trick is collected: one card a trick.
+        int before = 0;
+        for (const THrac* p = trickLeader; p != &s; p = p->next) ++before;
+        if (before < cardsOnTable) return false;
+    }
+    return true;
+}
+
+bool THra::PlayFromHand(THrac& s, int slot) {
+    if (slot < 1 || slot > 10 || !AwaitsCardFrom(s)) return false;
+    TKarta& k = s.hand[slot];
+    if (k.state != inHand || !IsLegalPlay(*this, s, k.triple())) return false;
+    if (s.IsHuman()) humanMayPlay = false;
+    Play(s, k);
+    if (&s == declarer) declarerPlayed = true;
+    return true;
+}
 
 void THra::PlayStep(THrac& s, TKarta& k) {
+    Play(s, k);
+}
+
+inline void THra::Play(THrac& s, TKarta& k) {
     observer_->CardPlaying(s, k);
     if (cardsOnTable == 0) {
         trickLeader = &s;
@@ -28,7 +60,7 @@ void THra::PlayStep(THrac& s, TKarta& k) {
     state = Playing;
 }
 
-void THra::LayCardOnTable(THrac& s, const Card& k) {
+inline void THra::LayCardOnTable(THrac& s, const Card& k) {
     const uint32_t bit = CardBit(k.suit, k.rank);
     for (THrac* seat : seats) seat->seenCards |= bit;
     lastCard = k;
