@@ -250,7 +250,7 @@ inline void THra::TakePlayedCardOut(THrac& seat) {
     if (slot == 0) return;
     TKarta& k = seat.hand[slot];
     cards.AddToPile(k.triple());
-    if (k.picture && cardsShown_) view_->DestroyCardPicture(k.picture);
+    if (cardsShown_ && k.picture) view_->DestroyCardPicture(k.picture);
     k.picture = 0;
 }
 

@@ -12,9 +12,9 @@ bool THra::AwaitsCardFrom(const THrac& s) const {
     if (s.IsHuman() && !humanMayPlay) return false;
     if (cardsOnTable > 0) {
         // A seat's card lies on the table until the trick is collected: one card a trick.
-        int before = 0;
-        for (const THrac* p = trickLeader; p != &s; p = p->next) ++before;
-        if (before < cardsOnTable) return false;
+        const THrac* p = trickLeader;
+        for (int i = 0; i < cardsOnTable; ++i, p = p->next)
+            if (p == &s) return false;
     }
     return true;
 }
@@ -49,7 +49,7 @@ inline void THra::Play(THrac& s, TKarta& k) {
     s.playedCard = k.triple();
     if (k.rank == kKral || k.rank == kSvrsek) s.AnnounceMeld(k.triple());
     LayCardOnTable(s, k.triple());
-    trickWinner = TrickWinner(cardsOnTable);
+    trickWinner = cardsOnTable == 1 ? &s : TrickWinner(cardsOnTable);  // a lead holds the trick
     const int slot = s.SlotOf(k);
     s.playedSlot = uint8_t(slot >= 1 && slot <= 10 ? slot : 0);
     if (slot >= 0)

@@ -7,10 +7,25 @@
 #include "robot/trobot.h"
 
 void TRobot::PlayCard() {
-    Finish(ChooseCard());
+    legal_ = PlayRule(*game, *this).Allowed(HeldCards());
+    // A single card allowed is the card every rule below comes to (with nothing else to choose
+    // from, even a rule that finds no card falls back to it); only a betl lead's memory of its
+    // planned lead would have been used up.
+    if (legal_ != 0 && (legal_ & (legal_ - 1)) == 0) {
+        if (game->cardsOnTable == 0 && game->contractKind == Betl && betlLead.strength != 0)
+            betlLead = Card{};
+        const int slot = __builtin_ctz(SlotsOf(legal_));
+        return Finish(hand[size_t(slot)].triple());
+    }
+    Finish(Choose());
 }
 
 Card TRobot::ChooseCard() {
+    legal_ = PlayRule(*game, *this).Allowed(HeldCards());
+    return Choose();
+}
+
+Card TRobot::Choose() {
     const THra& g = *game;
     candidates_.Clear();
     chosen_ = 0;
@@ -43,8 +58,7 @@ void TRobot::AddHand() {
 
 // The cards of the hand that the legal-play rule allows now, in slot order.
 void TRobot::AddLegalCards() {
-    const uint32_t legal = PlayRule(*game, *this).Allowed(HeldCards());
-    for (uint32_t slots = SlotsOf(legal); slots; slots &= slots - 1)
+    for (uint32_t slots = SlotsOf(legal_); slots; slots &= slots - 1)
         candidates_.Add(hand[__builtin_ctz(slots)].triple());
 }
 

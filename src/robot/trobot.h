@@ -62,6 +62,8 @@ private:
     int HoldsAmongTwelve(uint8_t suit, uint8_t rank) const;
 
     // --- play (robot_play.cpp) ---
+    // ChooseCard for the cards the rule allows now (`legal_`).
+    Card Choose();
     void AddHand();
     void AddLegalCards();
     void LeadSuitGame();
@@ -84,6 +86,7 @@ private:
 
     CandidateList candidates_;
     int chosen_ = 0;                   // entry of candidates_, 0 while nothing is chosen
+    uint32_t legal_ = 0;               // the cards the legal-play rule allows (CardBit) now
     int laidAway_ = 0;                 // cards laid to the talon by the LayTalon in progress
     std::array<int, 2> talonSlots_{};  // their slots, as talon cards 1 and 2
 };
