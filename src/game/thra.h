@@ -198,7 +198,7 @@ public:
     THrac* declarer = nullptr;
     THrac* onTurn = nullptr;
     THrac* trickLeader = nullptr;
-    THrac* trickWinner = nullptr;
+    THrac* trickWinner = nullptr;  // the seat holding the trick in progress (TrickWinner)
     uint8_t contractKind = Barva;
     std::array<uint8_t, 4> ledCount{};
     uint8_t state = Waiting;
@@ -233,7 +233,8 @@ private:
     void Deal();
     void SeatNewcomers();
     // The play step itself, for PlayFromHand and PlayStep, and its card laid on the table.
-    void Play(THrac& seat, TKarta& card);
+    // `slot` is the card's slot in the seat's hand, -1 for a card from elsewhere.
+    void Play(THrac& seat, TKarta& card, int slot);
     void LayCardOnTable(THrac& seat, const Card& card);
     void TakePlayedCardOut(THrac& seat);
     void AskForCard();

@@ -24,16 +24,16 @@ bool THra::PlayFromHand(THrac& s, int slot) {
     TKarta& k = s.hand[slot];
     if (k.state != inHand || !IsLegalPlay(*this, s, k.triple())) return false;
     if (s.IsHuman()) humanMayPlay = false;
-    Play(s, k);
+    Play(s, k, slot);
     if (&s == declarer) declarerPlayed = true;
     return true;
 }
 
 void THra::PlayStep(THrac& s, TKarta& k) {
-    Play(s, k);
+    Play(s, k, s.SlotOf(k));
 }
 
-inline void THra::Play(THrac& s, TKarta& k) {
+inline void THra::Play(THrac& s, TKarta& k, int slot) {
     observer_->CardPlaying(s, k);
     if (cardsOnTable == 0) {
         trickLeader = &s;
@@ -50,7 +50,6 @@ inline void THra::Play(THrac& s, TKarta& k) {
     if (k.rank == kKral || k.rank == kSvrsek) s.AnnounceMeld(k.triple());
     LayCardOnTable(s, k.triple());
     trickWinner = cardsOnTable == 1 ? &s : TrickWinner(cardsOnTable);  // a lead holds the trick
-    const int slot = s.SlotOf(k);
     s.playedSlot = uint8_t(slot >= 1 && slot <= 10 ? slot : 0);
     if (slot >= 0)
         s.SetCardState(slot, played);

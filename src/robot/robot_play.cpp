@@ -14,8 +14,7 @@ void TRobot::PlayCard() {
     if (legal_ != 0 && (legal_ & (legal_ - 1)) == 0) {
         if (game->cardsOnTable == 0 && game->contractKind == Betl && betlLead.strength != 0)
             betlLead = Card{};
-        const int slot = __builtin_ctz(SlotsOf(legal_));
-        return Finish(hand[size_t(slot)].triple());
+        if (game->PlayFromHand(*this, __builtin_ctz(SlotsOf(legal_)))) return;
     }
     Finish(Choose());
 }
@@ -129,7 +128,7 @@ void TRobot::FollowSuitGame() {
     chosen_ = c.Lowest(true);
     if (c.size() <= 1) return;
 
-    THrac* w = g.TrickWinner(g.cardsOnTable);
+    const THrac* w = g.trickWinner;  // kept by the play step as each card is laid
     const Card& wCard = w->playedCard;
     const bool firstTrump = c[1].suit == trump;
     if (w == g.declarer || (g.declarer->seatNo == seatNo && third)) {
