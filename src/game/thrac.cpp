@@ -122,6 +122,7 @@ int THrac::FindPlayedSlot() const {
 // before the ace, else by rank). Only the cards move: each slot keeps its state and picture.
 void THrac::SortHand(bool tenBeforeAce) {
     const int n = std::min<int>(cardCount, 12);
+    if (n == 10 && SortHeldHand(tenBeforeAce)) return;
     // The cards of a real hand are all different: each card's place in the order is a bit of
     // a 256-bit set (suit from Kule down, then the value up), read back in order.
     uint64_t keys[4] = {};
@@ -165,6 +166,41 @@ void THrac::SortHand(bool tenBeforeAce) {
     for (int i = 1; i <= n; ++i) cards[i] = hand[order[i] % 16].triple();
     for (int i = 1; i <= n; ++i) hand[i].SetTriple(cards[i]);
     RecountHand();
+}
+
+// Ten different cards, all held: the cache already holds them in the order of the sort (suits
+// from Kule down, each by rank; a suit game's ten moved up below the ace when the ten sorts
+// before it), so only the strengths need looking at. Answers false, having changed nothing,
+// when they do not rise within a suit as that order assumes.
+bool THrac::SortHeldHand(bool tenBeforeAce) {
+    if (twice_ || CountCards(held_) != 10) return false;
+    const bool tenUp = tenBeforeAce && game->contractKind == Barva;
+    // Rank bits in the order of a suit game's strengths: 7 8 9 spodek svršek král ten ace.
+    static constexpr uint8_t kRankBitAt[8] = {0, 1, 2, 4, 5, 6, 3, 7};
+    std::array<Card, 11> cards;
+    std::array<uint8_t, 11> bitOf;
+    int to = 1;
+    for (int suit = 3; suit >= 0; --suit) {
+        uint32_t ranks = (held_ >> (suit * 8)) & 0xFF;
+        if (tenUp) ranks = (ranks & 0x87) | ((ranks >> 1) & 0x38) | ((ranks << 3) & 0x40);
+        int last = -1;
+        for (; ranks && to <= 10; ranks &= ranks - 1) {
+            const int at = __builtin_ctz(ranks);
+            const int bit = suit * 8 + (tenUp ? kRankBitAt[at] : at);
+            const Card c = hand[slotOf_[size_t(bit)]].triple();
+            if (tenBeforeAce) {
+                if (c.strength <= last) return false;
+                last = c.strength;
+            }
+            bitOf[size_t(to)] = uint8_t(bit);
+            cards[size_t(to++)] = c;
+        }
+    }
+    for (int i = 1; i <= 10; ++i) {
+        hand[size_t(i)].SetTriple(cards[size_t(i)]);
+        slotOf_[bitOf[size_t(i)]] = uint8_t(i);
+    }
+    return true;
 }
 
 void THrac::StrengthPass() {

@@ -132,6 +132,7 @@ protected:
 
 private:
     static int BitIndex(uint32_t bit) { return __builtin_ctz(bit); }
+    bool SortHeldHand(bool tenBeforeAce);
     // The card of the slot leaves or joins the cache (only slots 1..10 in state inHand count).
     void Uncount(int slot);
     void Count(int slot);
