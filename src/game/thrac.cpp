@@ -30,21 +30,26 @@ void THrac::Uncount(int slot) {
 }
 
 void THrac::RecountHand() {
-    held_ = 0;
-    twice_ = false;
+    strengthsPassed_ = 0;
+    // Counted in locals: a store to slotOf_ (bytes) might alias the members.
+    uint32_t held = 0;
+    bool twice = false;
     for (int i = 10; i >= 1; --i) {  // downwards, so that the first slot is remembered
         const TKarta& k = hand[i];
         const uint32_t bit = k.state == inHand ? CardBit(k.suit, k.rank) : 0;
         if (bit == 0) continue;
-        if (held_ & bit) twice_ = true;
-        held_ |= bit;
+        twice |= (held & bit) != 0;
+        held |= bit;
         slotOf_[BitIndex(bit)] = uint8_t(i);
     }
+    held_ = held;
+    twice_ = twice;
 }
 
 // With a card counted twice, taking one copy away must not forget the other: count afresh.
 void THrac::PutCard(int slot, const TKarta& card) {
     if (slot < 0 || slot >= int(hand.size())) return;
+    strengthsPassed_ = 0;
     if (twice_) {
         hand[slot] = card;
         return RecountHand();
@@ -56,6 +61,7 @@ void THrac::PutCard(int slot, const TKarta& card) {
 
 void THrac::ClearHand() {
     for (int i = 1; i <= 12; ++i) hand[i] = TKarta{};
+    strengthsPassed_ = 0;
     held_ = 0;
     twice_ = false;
 }
@@ -203,13 +209,30 @@ bool THrac::SortHeldHand(bool tenBeforeAce) {
     return true;
 }
 
+// The announcements pass over every hand again after the answers: unless a hand, the contract
+// or the trumps changed since, there is nothing to do.
 void THrac::StrengthPass() {
     const uint8_t kind = game->contractKind, trump = game->TrumpSuit();
     const int n = std::min<int>(cardCount, 12);
+    const uint32_t passed = 1u << 24 | uint32_t(kind) << 16 | uint32_t(trump) << 8 | uint32_t(n);
+    if (passed == strengthsPassed_) {
+        assert(StrengthsAgree() && "hand[] written without RecountHand");
+        return;
+    }
     for (int i = 1; i <= n; ++i) {
         TKarta& k = hand[size_t(i)];
         k.strength = CardStrength(k.suit, k.rank, kind, trump);
     }
+    strengthsPassed_ = passed;
+}
+
+bool THrac::StrengthsAgree() const {
+    const uint8_t kind = game->contractKind, trump = game->TrumpSuit();
+    for (int i = 1; i <= std::min<int>(cardCount, 12); ++i) {
+        const TKarta& k = hand[size_t(i)];
+        if (k.strength != CardStrength(k.suit, k.rank, kind, trump)) return false;
+    }
+    return true;
 }
 
 void THrac::PutRemainingOnPile() {
