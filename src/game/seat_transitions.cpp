@@ -22,7 +22,7 @@ bool THra::TakeOver(THrac& taker, uint8_t kind) {
     }
     StrengthPassAll();
     talonPending = true;
-    view_->SetContractLabel(ContractName(kind));
+    ShowContractLabel(kind);
     return true;
 }
 

@@ -148,7 +148,7 @@ void THra::DealNewGame() {
     if (!forehand->IsHuman()) state = ComputerChoosing;
     forehand->ChooseTrump();
     ShowDeclarerLabel();
-    view_->SetContractLabel(ContractName(contractKind));
+    ShowContractLabel(contractKind);
 }
 
 void THra::HandPlace(int seatNo, int& left, int& top, int& dx, int& dy) const {
@@ -330,6 +330,7 @@ void THra::LogCall(const THrac& seat, std::string_view text) {
 }
 
 void THra::ShowDeclarerLabel() {
+    if (!cardsShown_) return;
     // Built on the stack: the label changes several times a deal.
     constexpr std::string_view kHraje = "Hraje :";
     const std::string& name = declarer->name;
