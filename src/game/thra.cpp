@@ -195,9 +195,12 @@ void THra::Deal() {
                                                      {13, 14, 15, 16, 17, 18, 19, 20, 21, 22},
                                                      {23, 24, 25, 26, 27, 28, 29, 30, 31, 32}}};
     const bool humanForehand = forehand->IsHuman();
+    // Read once: the cards' own bytes might alias the flag for the compiler.
+    const bool shown = cardsShown_;
     THrac* seat = forehand;
     for (int order = 0; order < 3; ++order, seat = seat->next) {
         const int count = order == 0 ? 12 : 10;
+        const int gapAfter = order == 0 ? 7 : 0;  // the forehand's talon lies apart
         const uint8_t* position = kPosition[fullDeal][order];
         int left, top, dx, dy;
         HandPlace(seat->seatNo, left, top, dx, dy);
@@ -205,10 +208,10 @@ void THra::Deal() {
         for (int slot = 1; slot <= count; ++slot) {
             TKarta& k = seat->hand[size_t(slot)];
             NewCard(k, *seat, cards.pack[position[slot - 1]], left, top);
-            ShowNewCard(k, humanForehand && order == 0 && slot <= 7);
+            if (shown) ShowNewCard(k, humanForehand && slot <= gapAfter);
             left += dx;
             top += dy;
-            if (order == 0 && slot == 7) left += dx, top += dy;
+            if (slot == gapAfter) left += dx, top += dy;
         }
         for (int slot = count + 1; slot <= 12; ++slot) seat->hand[size_t(slot)] = TKarta{};
         seat->cardCount = uint8_t(count);
