@@ -314,11 +314,14 @@ void THra::ShowHandFaceUp(THrac& s) {
     s.SortHand(rules().trideni);
     int left, top, dx, dy;
     HandPlace(s.seatNo, left, top, dx, dy);
-    for (int i = 1; i <= s.cardCount; ++i) {
+    // Read once: the cards' own bytes might alias these for the compiler.
+    const int step = ColumnStep(), n = s.cardCount;
+    const bool shown = cardsShown_;
+    for (int i = 1; i <= n; ++i) {
         TKarta& k = s.hand[i];
-        k.left = 100 + i * ColumnStep();
+        k.left = 100 + i * step;
         k.top = top;
-        if (k.picture && cardsShown_) view_->ShowCardFace(k.picture, k.triple(), k.left, k.top);
+        if (k.picture && shown) view_->ShowCardFace(k.picture, k.triple(), k.left, k.top);
     }
 }
 
