@@ -219,12 +219,12 @@ double THra::SuitGameValue(int d, int o) {
 }
 
 // The seven is paid apart from the game: the first case that applies, else the silent sevens
-// of the last trick.
+// of the last trick. Most games have no seven to pay: the prices are read when one is.
 void THra::SettleSevens(const THrac& w) {
     const RuleSet& r = rules();
     const uint8_t trump = TrumpSuit();
-    const double silent = SevenPrice(stakes_.Read(r, StakeReader::SilentSeven));
-    const double declared = SevenPrice(stakes_.Read(r, StakeReader::DeclaredSeven));
+    auto silent = [&] { return SevenPrice(stakes_.Read(r, StakeReader::SilentSeven)); };
+    auto declared = [&] { return SevenPrice(stakes_.Read(r, StakeReader::DeclaredSeven)); };
     auto settle = [&](double v, std::string_view text) {
         AddResultAmount(text, v);
         LogLine(text);
@@ -232,24 +232,24 @@ void THra::SettleSevens(const THrac& w) {
     };
     const bool winnerSeven = IsTrumpSeven(w.playedCard, trump);
     if (&w == declarer && winnerSeven && sevenDeclared) {
-        settle(declared, "Uhraná hlášená sedma");
+        settle(declared(), "Uhraná hlášená sedma");
     } else if (&w == declarer && winnerSeven) {
-        settle(silent, "Uhraná tichá sedma");
+        settle(silent(), "Uhraná tichá sedma");
     } else if (sevenDeclared) {
-        settle(-declared, "Neuhraná hlášená sedma");
+        settle(-declared(), "Neuhraná hlášená sedma");
     } else if (sevenAgainst && winnerSeven) {
-        settle(-declared, "Uhraná hlášená sedma proti");
+        settle(-declared(), "Uhraná hlášená sedma proti");
     } else if (sevenAgainst) {
-        settle(declared, "Neuhraná hlášená sedma proti");
+        settle(declared(), "Neuhraná hlášená sedma proti");
     } else {
         if (IsTrumpSeven(declarer->playedCard, trump) && &w != declarer)
-            settle(-silent, "Zabitá sedma");
+            settle(-silent(), "Zabitá sedma");
         for (const THrac* def : {declarer->next, declarer->next->next}) {
             if (!IsTrumpSeven(def->playedCard, trump)) continue;
             if (&w == def)
-                settle(-silent, "Tichá sedma proti");
+                settle(-silent(), "Tichá sedma proti");
             else
-                settle(silent, "Zabitá sedma");
+                settle(silent(), "Zabitá sedma");
         }
     }
 }
