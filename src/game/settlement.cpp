@@ -256,9 +256,9 @@ void THra::SettleSevens(const THrac& w) {
 
 // The game won or lost (a tie is lost), and a declared hundred for or against the declarer:
 // made it doubles the game, failed it costs twice the hundred's base doubled for every ten
-// points short.
+// points short. The hundred's base is read only for a hundred declared.
 double THra::WithHundred(double g, int d, int o) {
-    const double hundredBase = Doubled(GameBase(), flekCount);
+    auto hundredBase = [this] { return Doubled(GameBase(), flekCount); };
     auto hundredLine = [&](std::string_view text) {
         AddResultAmount(text, g);
         LogLine(text);
@@ -270,18 +270,18 @@ double THra::WithHundred(double g, int d, int o) {
                 g *= 2;
                 hundredLine("Uhraná hlášená stovka");
             } else {
-                g = -2 * hundredBase * Short(n);
+                g = -2 * hundredBase() * Short(n);
                 hundredLine("Neuhraná hlášená stovka");
             }
         } else if (hundredAgainst) {
-            g = 2 * hundredBase * Short(HundredPointsDefenders());
+            g = 2 * hundredBase() * Short(HundredPointsDefenders());
             hundredLine("Neuhraná hlášená stovka proti");
         }
         return g;
     }
     g = -g;
     if (hundredDeclared) {
-        g = -2 * hundredBase * Short(HundredPointsDeclarer());
+        g = -2 * hundredBase() * Short(HundredPointsDeclarer());
         hundredLine("Neuhraná hlášená stovka");
     }
     if (hundredAgainst) {
@@ -290,7 +290,7 @@ double THra::WithHundred(double g, int d, int o) {
             g *= 2;
             hundredLine("Uhraná hlášená stovka proti");
         } else {
-            g = 2 * hundredBase * Short(n);
+            g = 2 * hundredBase() * Short(n);
             hundredLine("Neuhraná hlášená stovka proti");
         }
     }
