@@ -36,11 +36,12 @@ void THrac::RecountHand() {
     bool twice = false;
     for (int i = 10; i >= 1; --i) {  // downwards, so that the first slot is remembered
         const TKarta& k = hand[i];
-        const uint32_t bit = k.state == inHand ? CardBit(k.suit, k.rank) : 0;
-        if (bit == 0) continue;
+        if (k.state != inHand || CardBit(k.suit, k.rank) == 0) continue;
+        const int index = k.suit * 8 + k.rank - 7;  // CardBit's bit, without looking for it
+        const uint32_t bit = 1u << index;
         twice |= (held & bit) != 0;
         held |= bit;
-        slotOf_[BitIndex(bit)] = uint8_t(i);
+        slotOf_[size_t(index)] = uint8_t(i);
     }
     held_ = held;
     twice_ = twice;
