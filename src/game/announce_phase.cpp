@@ -11,7 +11,7 @@
 void THra::AnnouncePhase(THrac* d) {
     LogCall(*d, ContractName(contractKind));
     SayCall(*d, ContractCallWord(contractKind));
-    view_->SetContractLabel(ContractName(contractKind));
+    ShowContractLabel(contractKind);
     if (contractKind == Barva && view_->SevenBoxChecked() && view_->HundredBoxChecked())
         return;  // "Stosedm": nobody is asked, nobody may double; the human leads
     ShowDeclarerLabel();
@@ -27,7 +27,7 @@ void THra::AnnouncePhase(THrac* d) {
             if (talonPending) return;  // the taker's TalonDone runs the phase again
         }
         ShowDeclarerLabel();
-        view_->SetContractLabel(ContractName(contractKind));
+        ShowContractLabel(contractKind);
     } while (counter > 1);
 
     StrengthPassAll();

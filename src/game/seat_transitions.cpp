@@ -21,7 +21,7 @@ bool THra::TakeOver(THrac& taker, uint8_t kind) {
     }
     StrengthPassAll();
     talonPending = true;
-    view_->SetContractLabel(ContractName(kind));
+    ShowContractLabel(kind);
     return true;
 }
 
@@ -39,13 +39,15 @@ bool THra::LayAwayTalon(THrac& d, int first, int second, uint8_t kind) {
     talon[1] = d.hand[second].triple();
     int left, top, dx, dy;
     HandPlace(d.seatNo, left, top, dx, dy);
-    // The kept cards move down in place: a card never moves to a slot after its own.
+    // The kept cards move down in place: a card never moves to a slot after its own. The flags
+    // are read once: the cards' own bytes might alias them for the compiler.
+    const bool shown = cardsShown_, backs = shown && !d.IsHuman();
     int to = 0;
     for (int i = 1; i <= 12; ++i) {
         TKarta& k = d.hand[size_t(i)];
         if (i == first || i == second) {
             cards.AddToPile(k.triple());
-            if (k.picture && cardsShown_) view_->DestroyCardPicture(k.picture);
+            if (k.picture && shown) view_->DestroyCardPicture(k.picture);
             continue;
         }
         if (k.rank == 0) continue;  // an empty slot
@@ -55,8 +57,7 @@ bool THra::LayAwayTalon(THrac& d, int first, int second, uint8_t kind) {
         kept.state = inHand;
         kept.left = left + (to - 1) * dx;
         kept.top = top + (to - 1) * dy;
-        if (kept.picture && cardsShown_ && !d.IsHuman())
-            view_->ShowCardBack(kept.picture, kept.left, kept.top);
+        if (kept.picture && backs) view_->ShowCardBack(kept.picture, kept.left, kept.top);
     }
     for (int i = to + 1; i <= 12; ++i) d.hand[size_t(i)] = TKarta{};
     d.cardCount = 10;

@@ -219,12 +219,12 @@ double THra::SuitGameValue(int d, int o) {
 }
 
 // The seven is paid apart from the game: the first case that applies, else the silent sevens
-// of the last trick.
+// of the last trick. Most games have no seven to pay: the prices are read when one is.
 void THra::SettleSevens(const THrac& w) {
     const RuleSet& r = rules();
     const uint8_t trump = TrumpSuit();
-    const double silent = SevenPrice(stakes_.Read(r, StakeReader::SilentSeven));
-    const double declared = SevenPrice(stakes_.Read(r, StakeReader::DeclaredSeven));
+    auto silent = [&] { return SevenPrice(stakes_.Read(r, StakeReader::SilentSeven)); };
+    auto declared = [&] { return SevenPrice(stakes_.Read(r, StakeReader::DeclaredSeven)); };
     auto settle = [&](double v, std::string_view text) {
         AddResultAmount(text, v);
         LogLine(text);
@@ -232,33 +232,33 @@ void THra::SettleSevens(const THrac& w) {
     };
     const bool winnerSeven = IsTrumpSeven(w.playedCard, trump);
     if (&w == declarer && winnerSeven && sevenDeclared) {
-        settle(declared, "Uhraná hlášená sedma");
+        settle(declared(), "Uhraná hlášená sedma");
     } else if (&w == declarer && winnerSeven) {
-        settle(silent, "Uhraná tichá sedma");
+        settle(silent(), "Uhraná tichá sedma");
     } else if (sevenDeclared) {
-        settle(-declared, "Neuhraná hlášená sedma");
+        settle(-declared(), "Neuhraná hlášená sedma");
     } else if (sevenAgainst && winnerSeven) {
-        settle(-declared, "Uhraná hlášená sedma proti");
+        settle(-declared(), "Uhraná hlášená sedma proti");
     } else if (sevenAgainst) {
-        settle(declared, "Neuhraná hlášená sedma proti");
+        settle(declared(), "Neuhraná hlášená sedma proti");
     } else {
         if (IsTrumpSeven(declarer->playedCard, trump) && &w != declarer)
-            settle(-silent, "Zabitá sedma");
+            settle(-silent(), "Zabitá sedma");
         for (const THrac* def : {declarer->next, declarer->next->next}) {
             if (!IsTrumpSeven(def->playedCard, trump)) continue;
             if (&w == def)
-                settle(-silent, "Tichá sedma proti");
+                settle(-silent(), "Tichá sedma proti");
             else
-                settle(silent, "Zabitá sedma");
+                settle(silent(), "Zabitá sedma");
         }
     }
 }
 
 // The game won or lost (a tie is lost), and a declared hundred for or against the declarer:
 // made it doubles the game, failed it costs twice the hundred's base doubled for every ten
-// points short.
+// points short. The hundred's base is read only for a hundred declared.
 double THra::WithHundred(double g, int d, int o) {
-    const double hundredBase = Doubled(GameBase(), flekCount);
+    auto hundredBase = [this] { return Doubled(GameBase(), flekCount); };
     auto hundredLine = [&](std::string_view text) {
         AddResultAmount(text, g);
         LogLine(text);
@@ -270,18 +270,18 @@ double THra::WithHundred(double g, int d, int o) {
                 g *= 2;
                 hundredLine("Uhraná hlášená stovka");
             } else {
-                g = -2 * hundredBase * Short(n);
+                g = -2 * hundredBase() * Short(n);
                 hundredLine("Neuhraná hlášená stovka");
             }
         } else if (hundredAgainst) {
-            g = 2 * hundredBase * Short(HundredPointsDefenders());
+            g = 2 * hundredBase() * Short(HundredPointsDefenders());
             hundredLine("Neuhraná hlášená stovka proti");
         }
         return g;
     }
     g = -g;
     if (hundredDeclared) {
-        g = -2 * hundredBase * Short(HundredPointsDeclarer());
+        g = -2 * hundredBase() * Short(HundredPointsDeclarer());
         hundredLine("Neuhraná hlášená stovka");
     }
     if (hundredAgainst) {
@@ -290,7 +290,7 @@ double THra::WithHundred(double g, int d, int o) {
             g *= 2;
             hundredLine("Uhraná hlášená stovka proti");
         } else {
-            g = 2 * hundredBase * Short(n);
+            g = 2 * hundredBase() * Short(n);
             hundredLine("Neuhraná hlášená stovka proti");
         }
     }

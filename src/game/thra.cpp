@@ -148,7 +148,7 @@ void THra::DealNewGame() {
     if (!forehand->IsHuman()) state = ComputerChoosing;
     forehand->ChooseTrump();
     ShowDeclarerLabel();
-    view_->SetContractLabel(ContractName(contractKind));
+    ShowContractLabel(contractKind);
 }
 
 void THra::HandPlace(int seatNo, int& left, int& top, int& dx, int& dy) const {
@@ -195,9 +195,12 @@ void THra::Deal() {
                                                      {13, 14, 15, 16, 17, 18, 19, 20, 21, 22},
                                                      {23, 24, 25, 26, 27, 28, 29, 30, 31, 32}}};
     const bool humanForehand = forehand->IsHuman();
+    // Read once: the cards' own bytes might alias the flag for the compiler.
+    const bool shown = cardsShown_;
     THrac* seat = forehand;
     for (int order = 0; order < 3; ++order, seat = seat->next) {
         const int count = order == 0 ? 12 : 10;
+        const int gapAfter = order == 0 ? 7 : 0;  // the forehand's talon lies apart
         const uint8_t* position = kPosition[fullDeal][order];
         int left, top, dx, dy;
         HandPlace(seat->seatNo, left, top, dx, dy);
@@ -205,10 +208,10 @@ void THra::Deal() {
         for (int slot = 1; slot <= count; ++slot) {
             TKarta& k = seat->hand[size_t(slot)];
             NewCard(k, *seat, cards.pack[position[slot - 1]], left, top);
-            ShowNewCard(k, humanForehand && order == 0 && slot <= 7);
+            if (shown) ShowNewCard(k, humanForehand && slot <= gapAfter);
             left += dx;
             top += dy;
-            if (order == 0 && slot == 7) left += dx, top += dy;
+            if (slot == gapAfter) left += dx, top += dy;
         }
         for (int slot = count + 1; slot <= 12; ++slot) seat->hand[size_t(slot)] = TKarta{};
         seat->cardCount = uint8_t(count);
@@ -312,11 +315,14 @@ void THra::ShowHandFaceUp(THrac& s) {
     s.SortHand(rules().trideni);
     int left, top, dx, dy;
     HandPlace(s.seatNo, left, top, dx, dy);
-    for (int i = 1; i <= s.cardCount; ++i) {
+    // Read once: the cards' own bytes might alias these for the compiler.
+    const int step = ColumnStep(), n = s.cardCount;
+    const bool shown = cardsShown_;
+    for (int i = 1; i <= n; ++i) {
         TKarta& k = s.hand[i];
-        k.left = 100 + i * ColumnStep();
+        k.left = 100 + i * step;
         k.top = top;
-        if (k.picture && cardsShown_) view_->ShowCardFace(k.picture, k.triple(), k.left, k.top);
+        if (k.picture && shown) view_->ShowCardFace(k.picture, k.triple(), k.left, k.top);
     }
 }
 
@@ -331,6 +337,7 @@ void THra::LogCall(const THrac& seat, std::string_view text) {
 }
 
 void THra::ShowDeclarerLabel() {
+    if (!cardsShown_) return;
     // Built on the stack: the label changes several times a deal.
     constexpr std::string_view kHraje = "Hraje :";
     const std::string& name = declarer->name;

@@ -169,8 +169,12 @@ public:
     void LogLine(std::string_view text) { view_->LogLine(text); }
     void LogCall(const THrac& seat, std::string_view text);
     void ShowFinance();
-    // "Hraje :" and the declarer's name.
+    // "Hraje :" and the declarer's name, and the contract's name: labels of the contract
+    // group, spared to a view that shows no cards.
     void ShowDeclarerLabel();
+    void ShowContractLabel(uint8_t kind) {
+        if (cardsShown_) view_->SetContractLabel(ContractName(kind));
+    }
     void AddResultLine(std::string_view text) { result_->AddResultLine(text); }
     void AddResultAmount(std::string_view label, double amount);
     // Lines with a number, built only when somebody shows them.

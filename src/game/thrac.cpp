@@ -30,21 +30,27 @@ void THrac::Uncount(int slot) {
 }
 
 void THrac::RecountHand() {
-    held_ = 0;
-    twice_ = false;
+    strengthsPassed_ = 0;
+    // Counted in locals: a store to slotOf_ (bytes) might alias the members.
+    uint32_t held = 0;
+    bool twice = false;
     for (int i = 10; i >= 1; --i) {  // downwards, so that the first slot is remembered
         const TKarta& k = hand[i];
-        const uint32_t bit = k.state == inHand ? CardBit(k.suit, k.rank) : 0;
-        if (bit == 0) continue;
-        if (held_ & bit) twice_ = true;
-        held_ |= bit;
-        slotOf_[BitIndex(bit)] = uint8_t(i);
+        if (k.state != inHand || CardBit(k.suit, k.rank) == 0) continue;
+        const int index = k.suit * 8 + k.rank - 7;  // CardBit's bit, without looking for it
+        const uint32_t bit = 1u << index;
+        twice |= (held & bit) != 0;
+        held |= bit;
+        slotOf_[size_t(index)] = uint8_t(i);
     }
+    held_ = held;
+    twice_ = twice;
 }
 
 // With a card counted twice, taking one copy away must not forget the other: count afresh.
 void THrac::PutCard(int slot, const TKarta& card) {
     if (slot < 0 || slot >= int(hand.size())) return;
+    strengthsPassed_ = 0;
     if (twice_) {
         hand[slot] = card;
         return RecountHand();
@@ -56,6 +62,7 @@ void THrac::PutCard(int slot, const TKarta& card) {
 
 void THrac::ClearHand() {
     for (int i = 1; i <= 12; ++i) hand[i] = TKarta{};
+    strengthsPassed_ = 0;
     held_ = 0;
     twice_ = false;
 }
@@ -115,6 +122,7 @@ int THrac::FindPlayedSlot() const {
 // before the ace, else by rank). Only the cards move: each slot keeps its state and picture.
 void THrac::SortHand(bool tenBeforeAce) {
     const int n = std::min<int>(cardCount, 12);
+    if (n == 10 && SortHeldHand(tenBeforeAce)) return;
     // The cards of a real hand are all different: each card's place in the order is a bit of
     // a 256-bit set (suit from Kule down, then the value up), read back in order.
     uint64_t keys[4] = {};
@@ -160,13 +168,65 @@ void THrac::SortHand(bool tenBeforeAce) {
     RecountHand();
 }
 
+// Ten different cards, all held: the cache already holds them in the order of the sort (suits
+// from Kule down, each by rank; a suit game's ten moved up below the ace when the ten sorts
+// before it), so only the strengths need looking at. Answers false, having changed nothing,
+// when they do not rise within a suit as that order assumes.
+bool THrac::SortHeldHand(bool tenBeforeAce) {
+    if (twice_ || CountCards(held_) != 10) return false;
+    const bool tenUp = tenBeforeAce && game->contractKind == Barva;
+    // Rank bits in the order of a suit game's strengths: 7 8 9 spodek svršek král ten ace.
+    static constexpr uint8_t kRankBitAt[8] = {0, 1, 2, 4, 5, 6, 3, 7};
+    std::array<Card, 11> cards;
+    std::array<uint8_t, 11> bitOf;
+    int to = 1;
+    for (int suit = 3; suit >= 0; --suit) {
+        uint32_t ranks = (held_ >> (suit * 8)) & 0xFF;
+        if (tenUp) ranks = (ranks & 0x87) | ((ranks >> 1) & 0x38) | ((ranks << 3) & 0x40);
+        int last = -1;
+        for (; ranks && to <= 10; ranks &= ranks - 1) {
+            const int at = __builtin_ctz(ranks);
+            const int bit = suit * 8 + (tenUp ? kRankBitAt[at] : at);
+            const Card c = hand[slotOf_[size_t(bit)]].triple();
+            if (tenBeforeAce) {
+                if (c.strength <= last) return false;
+                last = c.strength;
+            }
+            bitOf[size_t(to)] = uint8_t(bit);
+            cards[size_t(to++)] = c;
+        }
+    }
+    for (int i = 1; i <= 10; ++i) {
+        hand[size_t(i)].SetTriple(cards[size_t(i)]);
+        slotOf_[bitOf[size_t(i)]] = uint8_t(i);
+    }
+    return true;
+}
+
+// The announcements pass over every hand again after the answers: unless a hand, the contract
+// or the trumps changed since, there is nothing to do.
 void THrac::StrengthPass() {
     const uint8_t kind = game->contractKind, trump = game->TrumpSuit();
     const int n = std::min<int>(cardCount, 12);
+    const uint32_t passed = 1u << 24 | uint32_t(kind) << 16 | uint32_t(trump) << 8 | uint32_t(n);
+    if (passed == strengthsPassed_) {
+        assert(StrengthsAgree() && "hand[] written without RecountHand");
+        return;
+    }
     for (int i = 1; i <= n; ++i) {
         TKarta& k = hand[size_t(i)];
         k.strength = CardStrength(k.suit, k.rank, kind, trump);
     }
+    strengthsPassed_ = passed;
+}
+
+bool THrac::StrengthsAgree() const {
+    const uint8_t kind = game->contractKind, trump = game->TrumpSuit();
+    for (int i = 1; i <= std::min<int>(cardCount, 12); ++i) {
+        const TKarta& k = hand[size_t(i)];
+        if (k.strength != CardStrength(k.suit, k.rank, kind, trump)) return false;
+    }
+    return true;
 }
 
 void THrac::PutRemainingOnPile() {

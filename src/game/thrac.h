@@ -100,7 +100,9 @@ public:
     // The last slot of 1..10 whose card is playedCard, whatever its state; 0 if none.
     int FindPlayedSlot() const;
     void SortHand(bool tenBeforeAce);
+    // Every card of slots 1..cardCount gets its strength in the contract and trumps in force.
     void StrengthPass();
+    bool StrengthsAgree() const;
     void PutRemainingOnPile();
     // The marriage check made as this seat plays card k (a suit game only).
     void AnnounceMeld(const Card& k);
@@ -135,6 +137,7 @@ protected:
 
 private:
     static int BitIndex(uint32_t bit) { return __builtin_ctz(bit); }
+    bool SortHeldHand(bool tenBeforeAce);
     // The card of the slot leaves or joins the cache (only slots 1..10 in state inHand count).
     void Uncount(int slot);
     void Count(int slot);
@@ -142,4 +145,7 @@ private:
     uint32_t held_ = 0;                 // the cards counted, as CardBit
     std::array<uint8_t, 32> slotOf_{};  // the first slot of each card counted
     bool twice_ = false;  // some card was counted in two slots: a pack that held it twice
+    // What the last StrengthPass was made for (contract, trumps, cards), 0 once a slot has been
+    // written since.
+    uint32_t strengthsPassed_ = 0;
 };

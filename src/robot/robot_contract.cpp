@@ -95,23 +95,56 @@ int16_t TRobot::DurchScore() {
     return MarkedScore(false);
 }
 
+namespace {
+
+// The hand strength of one suit by the ranks held of it (bit r - 7 for rank r): the marriage
+// part (a pair held, or neither of its cards) alone, and with the aces, tens and trumps; each
+// for a side suit and what being trumps adds to that.
+struct StrengthParts {
+    std::array<int16_t, 256> meld{}, meldAsTrump{}, whole{}, wholeAsTrump{};
+};
+
+constexpr StrengthParts MakeStrengthParts() {
+    StrengthParts t;
+    constexpr int kSvrsekBit = 1 << (kSvrsek - kSeven), kKralBit = 1 << (kKral - kSeven);
+    constexpr int kTenBit = 1 << (kTen - kSeven), kAceBit = 1 << (kAce - kSeven);
+    for (int bits = 0; bits < 256; ++bits) {
+        const bool svrsek = bits & kSvrsekBit, kral = bits & kKralBit;
+        int count = 0;
+        for (int b = bits; b; b &= b - 1) ++count;
+        const int meld = svrsek && kral ? 20 : !svrsek && !kral ? -5 : 0;
+        const int meldTrump = svrsek && kral ? 40 : !svrsek && !kral ? -20 : 0;
+        const int cards = (bits & kAceBit ? 10 : 0) + (bits & kTenBit ? 8 : 0);
+        t.meld[bits] = int16_t(meld);
+        t.meldAsTrump[bits] = int16_t(meldTrump - meld);
+        t.whole[bits] = int16_t(meld + cards);
+        t.wholeAsTrump[bits] = int16_t(meldTrump - meld + 5 * count);
+    }
+    return t;
+}
+
+constexpr StrengthParts kStrengthParts = MakeStrengthParts();
+
+int32_t SumOfSuits(const std::array<int16_t, 256>& bySuit, uint32_t cards) {
+    return bySuit[cards & 0xFF] + bySuit[(cards >> 8) & 0xFF] + bySuit[(cards >> 16) & 0xFF] +
+           bySuit[cards >> 24];
+}
+
+}  // namespace
+
+// The doubling answers ask it again and again of the same hand: it is read from the tables.
 int32_t TRobot::HandStrength() const {
     if (game->contractKind != Barva) return 0;
     const uint8_t trump = game->TrumpSuit();
     const uint32_t held = HeldCards();
-    int32_t v = 0;
-    for (uint8_t s = 0; s < 4; ++s) {
-        const bool svrsek = held & CardBit(s, kSvrsek), kral = held & CardBit(s, kKral);
-        if (svrsek && kral) v += s == trump ? 40 : 20;
-        if (!svrsek && !kral) v -= s == trump ? 20 : 5;
-    }
+    const uint32_t trumps = trump < 4 ? SuitOf(held, trump) : 0;
+    const bool trumpSuit = trump < 4;
+    const StrengthParts& t = kStrengthParts;
     // Every card of slots 1..10 counts, held or not; when all ten are held, the set of cards
     // held says the same.
-    if (CountCards(held) == 10) {
-        constexpr uint32_t kAces = 0x80808080u, kTens = 0x08080808u;
-        return v + 10 * CountCards(held & kAces) + 8 * CountCards(held & kTens) +
-               5 * CountCards(held & SuitBits(trump));
-    }
+    if (CountCards(held) == 10)
+        return SumOfSuits(t.whole, held) + (trumpSuit ? t.wholeAsTrump[trumps] : 0);
+    int32_t v = SumOfSuits(t.meld, held) + (trumpSuit ? t.meldAsTrump[trumps] : 0);
     for (int i = 1; i <= 10; ++i) {
         const TKarta& k = hand[i];
         if (k.rank == kAce) v += 10;

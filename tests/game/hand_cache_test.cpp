@@ -107,3 +107,54 @@ TEST(HandCache, AgreesWithTheSlotsThroughWholeComputerDeals) {
             });
     }
 }
+
+// A second strength pass over an unchanged hand is skipped: every change that can make the
+// strengths wrong must make the next pass count them again.
+TEST(StrengthPass, CountsAgainAfterEveryChangeThatMatters) {
+    struct Row {
+        const char* change;
+        std::function<void(THra&, THrac&)> apply;
+    };
+    const std::vector<Row> rows = {
+        {"nothing", [](THra&, THrac&) {}},
+        {"a card put",
+         [](THra&, THrac& s) {
+             s.PutCard(3, TKarta{nullptr, 0, 2, 14, 0});
+         }},
+        {"a slot written and recounted",
+         [](THra&, THrac& s) {
+             s.hand[4].SetTriple(Card{1, 10, 99});
+             s.RecountHand();
+         }},
+        {"the contract", [](THra& g, THrac&) { g.contractKind = Durch; }},
+        {"back to the suit game", [](THra& g, THrac&) { g.contractKind = Barva; }},
+        {"the trumps", [](THra& g, THrac&) { g.trumpCard = C(2, 7); }},
+        {"the talon slots",
+         [](THra&, THrac& s) {
+             s.hand[12].strength = 77;
+             s.cardCount = 12;
+         }},
+        {"a card played",
+         [](THra& g, THrac& s) {
+             g.cardsOnTable = 1;
+             g.trickLeader->playedCard = C(0, 7);
+             g.PlayStep(s, s.hand[5]);  // a discard: its strength 0 for the trick
+         }},
+    };
+    TestTable t;
+    THrac& s = t.seat(1);
+    t.game->contractKind = Barva;
+    t.game->trumpCard = C(1, 7);
+    t.game->trickLeader = t.game->Seat(2);
+    GiveHandCodes(s, "0_7 0_8 0_14 1_9 1_10 2_11 2_12 3_7 3_13 3_10 2_7 1_14");
+    s.cardCount = 10;
+    for (const Row& row : rows) {
+        s.StrengthPass();
+        row.apply(*t.game, s);
+        s.StrengthPass();
+        for (int i = 1; i <= s.cardCount; ++i)
+            ASSERT_EQ(s.hand[i].strength, CardStrength(s.hand[i].suit, s.hand[i].rank,
+                                                       t.game->contractKind, t.game->TrumpSuit()))
+                << row.change << ", slot " << i;
+    }
+}

@@ -86,7 +86,9 @@ TEST(SortHand, SuitsDescendAndTheTenSitsBeforeTheAceInASuitGame) {
 }
 
 // Against a plain stable sort by suit (Kule first) and value, on hands of ten to twelve cards,
-// some holding a card twice (a pack that held it twice).
+// some holding a card twice (a pack that held it twice), some with a card played, some with
+// strengths that no contract gives (a full hand held is sorted from the cache, which must
+// notice those).
 TEST(SortHand, AgreesWithAStableSortBySuitAndValue) {
     TestTable t;
     std::mt19937 rng(17);
@@ -105,9 +107,12 @@ TEST(SortHand, AgreesWithAStableSortBySuitAndValue) {
             s.hand[size_t(i)].SetTriple(pack[size_t(i - 1)]);
             s.hand[size_t(i)].state = inHand;
         }
+        if (round % 11 == 4) s.hand[3].state = played;
         s.cardCount = uint8_t(n);
         s.RecountHand();
         s.StrengthPass();
+        if (round % 7 == 3)
+            for (int i = 1; i <= n; ++i) s.hand[size_t(i)].strength = uint8_t(rng() % 40);
         const bool tenBeforeAce = round % 2 == 0;
         std::vector<Card> expected(n);
         for (int i = 1; i <= n; ++i) expected[size_t(i - 1)] = s.hand[size_t(i)].triple();
