@@ -36,15 +36,20 @@ constexpr uint32_t CardBit(uint8_t suit, uint8_t rank) {
 constexpr uint32_t SuitBits(uint8_t suit) {
     return suit < 4 ? 0xFFu << (suit * 8) : 0;
 }
+// How many bits each byte has: a suit's cards are one byte of a set.
+inline constexpr auto kByteBits = [] {
+    std::array<uint8_t, 256> t{};
+    for (int i = 1; i < 256; ++i) t[size_t(i)] = uint8_t((i & 1) + t[size_t(i / 2)]);
+    return t;
+}();
 // How many cards of a set there are.
 inline int CountCards(uint32_t cards) {
-    static constexpr auto kBits = [] {
-        std::array<uint8_t, 256> t{};
-        for (int i = 1; i < 256; ++i) t[i] = uint8_t((i & 1) + t[i / 2]);
-        return t;
-    }();
-    return kBits[cards & 0xFF] + kBits[(cards >> 8) & 0xFF] + kBits[(cards >> 16) & 0xFF] +
-           kBits[cards >> 24];
+    return kByteBits[cards & 0xFF] + kByteBits[(cards >> 8) & 0xFF] +
+           kByteBits[(cards >> 16) & 0xFF] + kByteBits[cards >> 24];
+}
+// How many cards of the suit a set holds.
+inline int CountSuitCards(uint32_t cards, uint8_t suit) {
+    return suit < 4 ? kByteBits[(cards >> (suit * 8)) & 0xFF] : 0;
 }
 
 constexpr uint8_t kSeven = 7, kTen = 10, kSpodek = 11, kSvrsek = 12, kKral = 13, kAce = 14;

@@ -19,8 +19,8 @@ public:
 
     // Card pictures of the hands, by the handle the game gives each card object. A view that
     // shows no cards (nobody looks at it) answers false to ShowsCards: the game then spares
-    // itself the calls about card pictures, trick cards, marriage pictures and the labels of
-    // the contract group, and asks for the table's size only once.
+    // itself the calls about card pictures, trick cards, marriage pictures, the labels of the
+    // contract group and the busy cursor, and asks for the table's size only once.
     virtual bool ShowsCards() const = 0;
     virtual void CreateCardPicture(int picture, int left, int top) = 0;
     virtual void ShowCardFace(int picture, const Card& card, int left, int top) = 0;

@@ -277,7 +277,7 @@ void THra::IdleStep(bool& done) {
             TakePlayedCardOut(*onTurn);
             cardsOnTable = 0;
             declarerPlayed = false;
-            view_->SetBusyCursor(true);
+            if (cardsShown_) view_->SetBusyCursor(true);
             state = TrickComplete;
         }
     } else if (state == TrickComplete) {
@@ -291,7 +291,7 @@ void THra::TrickTimerFired() {
     view_->SetTrickTimer(false);
     if (cardsShown_) view_->ClearTrickCards();
     onTurn = EvaluateTrick();
-    view_->SetBusyCursor(false);
+    if (cardsShown_) view_->SetBusyCursor(false);
     state = Playing;
     if (tricksPlayed == 10) {
         state = Waiting;

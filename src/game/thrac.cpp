@@ -90,16 +90,11 @@ THrac::HandIndex THrac::IndexHand() const {
     return index;
 }
 
-uint16_t THrac::SlotsOf(uint32_t cards) const {
+uint16_t THrac::SlotsOfTwice(uint32_t cards) const {
     uint16_t slots = 0;
-    if (twice_) {
-        for (int i = 1; i <= 10; ++i)
-            if (hand[i].state == inHand && (cards & CardBit(hand[i].suit, hand[i].rank)))
-                slots = uint16_t(slots | 1u << i);
-        return slots;
-    }
-    for (cards &= held_; cards; cards &= cards - 1)
-        slots = uint16_t(slots | 1u << slotOf_[BitIndex(cards)]);
+    for (int i = 1; i <= 10; ++i)
+        if (hand[i].state == inHand && (cards & CardBit(hand[i].suit, hand[i].rank)))
+            slots = uint16_t(slots | 1u << i);
     return slots;
 }
 

@@ -78,7 +78,13 @@ public:
         return held_;
     }
     // The slots (bit i for slot i) holding those of `cards` that are held.
-    uint16_t SlotsOf(uint32_t cards) const;
+    uint16_t SlotsOf(uint32_t cards) const {
+        if (twice_) return SlotsOfTwice(cards);
+        uint16_t found = 0;  // not "slots", which a window's headers may define
+        for (cards &= held_; cards; cards &= cards - 1)
+            found = uint16_t(found | 1u << slotOf_[BitIndex(cards)]);
+        return found;
+    }
     // The first slot holding the card, 0 if none.
     int FindCard(uint8_t suit, uint8_t rank) const {
         assert(HandCacheAgrees() && "hand[] written without RecountHand");
@@ -90,12 +96,12 @@ public:
         uint8_t slot[4][15];
     };
     HandIndex IndexHand() const;
-    int CountSuit(uint8_t suit) const { return CountCards(held_ & SuitBits(suit)); }
+    int CountSuit(uint8_t suit) const { return CountSuitCards(held_, suit); }
     // The first slot holding a card of the suit stronger than `card`, 0 if none.
     int FindBeater(const Card& card) const;
     // Cards seen played this deal.
     bool Seen(uint8_t suit, uint8_t rank) const { return seenCards & CardBit(suit, rank); }
-    int CountSeen(uint8_t suit) const { return CountCards(seenCards & SuitBits(suit)); }
+    int CountSeen(uint8_t suit) const { return CountSuitCards(seenCards, suit); }
     void MarkSeen(const Card& card) { seenCards |= CardBit(card.suit, card.rank); }
     // The last slot of 1..10 whose card is playedCard, whatever its state; 0 if none.
     int FindPlayedSlot() const;
@@ -137,6 +143,8 @@ protected:
 
 private:
     static int BitIndex(uint32_t bit) { return __builtin_ctz(bit); }
+    // SlotsOf when some card is held twice: each slot is looked at.
+    uint16_t SlotsOfTwice(uint32_t cards) const;
     bool SortHeldHand(bool tenBeforeAce);
     // The card of the slot leaves or joins the cache (only slots 1..10 in state inHand count).
     void Uncount(int slot);
