@@ -1,7 +1,9 @@
 #include "sim_watch.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <map>
 
@@ -10,22 +12,56 @@
 
 namespace {
 
-// A card that is no card has no bit, so n distinct cards are n bits.
-bool DistinctCards(const Card* cards, int n) {
-    // CardBit by suit and rank below 16 each.
-    static constexpr auto kBit = [] {
-        std::array<uint32_t, 256> t{};
-        for (int i = 0; i < 256; ++i) t[size_t(i)] = CardBit(uint8_t(i >> 4), uint8_t(i & 15));
+uint64_t Load8(const char* p) {
+    uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+uint32_t Load4(const char* p) {
+    uint32_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// Whether n bytes at a and at b agree. The runner's texts are a few dozen bytes at most, too
+// short for the library's comparison to pay for its call; overlapping loads cover the tail.
+bool SameBytes(const char* a, const char* b, size_t n) {
+    if (n > 16) {
+        for (size_t i = 0; i + 8 < n; i += 8)
+            if (Load8(a + i) != Load8(b + i)) return false;
+        return Load8(a + n - 8) == Load8(b + n - 8);
+    }
+    if (n >= 8) return Load8(a) == Load8(b) && Load8(a + n - 8) == Load8(b + n - 8);
+    if (n >= 4) return Load4(a) == Load4(b) && Load4(a + n - 4) == Load4(b + n - 4);
+    return n == 0 || (a[0] == b[0] && a[n / 2] == b[n / 2] && a[n - 1] == b[n - 1]);
+}
+
+}  // namespace
+
+template <class Count>
+bool SimWatch::Tally<Count>::Recent::Holds(std::string_view text) const {
+    return data == text.data() && size == text.size() && SameBytes(bytes, text.data(), size);
+}
+
+namespace {
+
+std::optional<std::string_view> WholeText(std::string_view text) {
+    return text;
+}
+
+// A result line counts by its label: the text without the amount or points after it. A line
+// that is nothing but a rule counts nowhere.
+std::optional<std::string_view> ResultLabel(std::string_view text) {
+    static constexpr auto kAmountChar = [] {
+        std::array<bool, 256> t{};
+        for (char c : std::string_view("0123456789.,- ")) t[static_cast<unsigned char>(c)] = true;
         return t;
     }();
-    uint32_t seen = 0;
-    unsigned beyond = 0;
-    for (int i = 0; i < n; ++i) {
-        const unsigned suit = cards[i].suit, rank = cards[i].rank;
-        beyond |= suit | rank;
-        seen |= kBit[(suit << 4 | rank) & 255];
-    }
-    return beyond < 16 && CountCards(seen) == n;
+    size_t end = text.size();
+    while (end > 0 && kAmountChar[static_cast<unsigned char>(text[end - 1])]) --end;
+    if (end == 0) return std::nullopt;
+    return text.substr(0, end);
 }
 
 double MoneySum(const THra& g) {
@@ -39,6 +75,27 @@ void AppendCode(std::string& out, const Card& c) {
 }
 
 }  // namespace
+
+// A card's bit is where its suit's eight bits meet its rank's four (one in each suit); a suit
+// or a rank of no card has none, so n distinct cards are n bits.
+bool DistinctCards(const Card* cards, int n) {
+    static constexpr auto kSuitBits = [] {
+        std::array<uint32_t, 256> t{};
+        for (int i = 0; i < 256; ++i) t[size_t(i)] = SuitBits(uint8_t(i));
+        return t;
+    }();
+    static constexpr auto kRankBits = [] {
+        std::array<uint32_t, 256> t{};
+        for (int i = 0; i < 256; ++i)
+            for (uint8_t suit = 0; suit < 4; ++suit) t[size_t(i)] |= CardBit(suit, uint8_t(i));
+        return t;
+    }();
+    uint32_t seen = 0;
+    // A whole pack in one sweep, with no loop to keep.
+#pragma GCC unroll 32
+    for (int i = 0; i < n; ++i) seen |= kSuitBits[cards[i].suit] & kRankBits[cards[i].rank];
+    return CountCards(seen) == n;
+}
 
 void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
@@ -84,26 +141,36 @@ void SimWatch::ShowMessage(std::string_view text) {
 }
 
 template <class Count>
-Count& SimWatch::Tally<Count>::operator[](std::string_view key) {
-    Recent& r = recent[(reinterpret_cast<uintptr_t>(key.data()) >> 3) % recent.size()];
-    if (r.data == key.data() && r.entry->first == key) return r.entry->second;
-    auto it = map.find(key);
-    if (it == map.end()) it = map.emplace(std::string(key), Count{}).first;
-    r = {key.data(), &*it};
-    return it->second;
+Count* SimWatch::Tally<Count>::Find(std::string_view text, LabelOf labelOf) {
+    // The texts' addresses lie a few bytes apart; the multiplication spreads them over the sets.
+    const auto address = reinterpret_cast<uintptr_t>(text.data());
+    Recent* set = &recent[((address * 0x9E3779B97F4A7C15u) >> 58) * kWays];
+    for (int way = 0; way < kWays; ++way)
+        if (set[way].Holds(text)) return set[way].count;
+    return Remember(set, text, labelOf);
 }
 
-// A line counts by its label: the text without the amount or points after it. A line that is
-// nothing but a rule counts nowhere.
+template <class Count>
+Count* SimWatch::Tally<Count>::Remember(Recent* set, std::string_view text, LabelOf labelOf) {
+    Count* count = nullptr;
+    if (const auto label = labelOf(text)) {
+        auto it = map.find(*label);
+        if (it == map.end()) it = map.emplace(std::string(*label), Count{}).first;
+        count = &it->second;
+    }
+    if (text.size() <= kKeptBytes) {
+        // The text met longest ago in this set makes room.
+        std::move_backward(set, set + kWays - 1, set + kWays);
+        set[0].data = text.data();
+        set[0].size = text.size();
+        set[0].count = count;
+        std::memcpy(set[0].bytes, text.data(), text.size());
+    }
+    return count;
+}
+
 void SimWatch::CountResultLine(std::string_view text) {
-    static constexpr auto kAmountChar = [] {
-        std::array<bool, 256> t{};
-        for (char c : std::string_view("0123456789.,- ")) t[static_cast<unsigned char>(c)] = true;
-        return t;
-    }();
-    size_t end = text.size();
-    while (end > 0 && kAmountChar[static_cast<unsigned char>(text[end - 1])]) --end;
-    if (end > 0) ++resultLines_[text.substr(0, end)];
+    if (long long* n = resultLines_.Find(text, ResultLabel)) ++*n;
 }
 
 void SimWatch::EmitResult(std::string_view line) {
@@ -124,13 +191,21 @@ void SimWatch::AddResultLine(std::string_view text) {
 void SimWatch::AddResultAmount(std::string_view label, double amount) {
     ++produced_;
     CountResultLine(label);
-    if (events_) EmitResult(FormatResultAmountLine(label, amount, DecimalSeparator()));
+    if (events_) EmitResultAmount(label, amount);
+}
+
+void SimWatch::EmitResultAmount(std::string_view label, double amount) {
+    EmitResult(FormatResultAmountLine(label, amount, DecimalSeparator()));
 }
 
 void SimWatch::AddResultNumber(std::string_view label, int n) {
     ++produced_;
     CountResultLine(label);
-    if (events_) EmitResult(PadRight(label, 30) + std::to_string(n));
+    if (events_) EmitResultNumber(label, n);
+}
+
+void SimWatch::EmitResultNumber(std::string_view label, int n) {
+    EmitResult(PadRight(label, 30) + std::to_string(n));
 }
 
 std::string SimWatch::PackText() const {
@@ -142,15 +217,16 @@ std::string SimWatch::PackText() const {
     return text;
 }
 
-void SimWatch::Fail(const std::string& what) {
+void SimWatch::Fail(std::string_view what) {
     if (failed()) return;
-    failure_ = "deal " + std::to_string(game_->gamesPlayed) + ": " + what;
+    failure_ = "deal " + std::to_string(game_->gamesPlayed) + ": ";
+    failure_ += what;
     failedPack_ = (game_->fullDeal ? "full " : "split ") + PackText();
 }
 
 void SimWatch::SayCall(int seatNo, std::string_view callWord) {
     ++produced_;
-    auto& [all, seatOne] = calls_[callWord];
+    auto& [all, seatOne] = *calls_.Find(callWord, WholeText);
     ++all;
     if (seatNo == 1) ++seatOne;
 }
@@ -191,13 +267,19 @@ void SimWatch::TalonLaid(const THrac& seat) {
 }
 
 void SimWatch::CardPlaying(const THrac& seat, const TKarta& card) {
+    // The human's card is his decision: written before anything the play writes.
+    if (seat.IsHuman()) HumanPlay(card);
     const THra& g = *game_;
-    const int slot = seat.SlotOf(card);
-    if (&seat != g.onTurn || slot < 1 || slot > 10 || card.state != inHand ||
+    // One of the ten slots a hand plays from (SlotOf's test, without working out the slot).
+    const std::less<const TKarta*> before;
+    const bool inSlots = !before(&card, &seat.hand[1]) && !before(&seat.hand[10], &card);
+    if (&seat != g.onTurn || !inSlots || card.state != inHand ||
         !IsLegalPlay(g, seat, card.triple()))
         FaultyPlay(seat, card);
-    // The human's card is his decision: written before anything the play writes.
-    if (seat.IsHuman()) Human("\"play\":\"" + CardCode(card.triple()) + "\"");
+}
+
+void SimWatch::HumanPlay(const TKarta& card) {
+    Human("\"play\":\"" + CardCode(card.triple()) + "\"");
 }
 
 // Kept apart from the checks, which run for every card.
@@ -214,8 +296,11 @@ void SimWatch::FaultyPlay(const THrac& seat, const TKarta& card) {
 
 void SimWatch::TrickEvaluated(const THrac& leader, const Card (&cards)[3], const THrac& winner) {
     ++tricksThisDeal_;
+    if (events_) EmitTrick(leader, cards, winner);
     if (game_->flekCount > kMaxFlek) Fail("flekCount above 10");
-    if (!events_) return;
+}
+
+void SimWatch::EmitTrick(const THrac& leader, const Card (&cards)[3], const THrac& winner) {
     line_ = "{\"trick\":{\"leader\":" + std::to_string(leader.seatNo) + ",\"cards\":[";
     for (int i = 0; i < 3; ++i) {
         if (i) line_ += ',';

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -43,7 +44,7 @@ public:
 
     // After a deal has ended: the pile must hold the 32 cards once each.
     void DealEnded();
-    void Fail(const std::string& what);
+    void Fail(std::string_view what);
     // A decision of the human seat, as the fields of a "human" event; kept with the deal's
     // other decisions for a failure report, and written when events are.
     void Human(std::string_view fields);
@@ -63,30 +64,50 @@ public:
     const std::string& failedPack() const { return failedPack_; }
 
 private:
-    // Counts by text without building a key for every line: the runner counts a dozen lines
-    // and calls a deal.
-    struct TextHash {
-        using is_transparent = void;
-        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-    };
-    // The texts come mostly from the same few places of the program, so the last entry found
-    // for each place (by the text's address, its bytes compared) is tried before the map.
+    // Counts by text. The texts come mostly from the same few places of the program, so the
+    // last text met at each address is kept with a copy of its bytes: when the same bytes come
+    // from there again, their count is found without hashing them. A text at an address that
+    // held another one before (a reused buffer) is told apart by its bytes.
     template <class Count>
     struct Tally {
+        struct TextHash {
+            using is_transparent = void;
+            size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+        };
         std::unordered_map<std::string, Count, TextHash, std::equal_to<>> map;
+        // Longer texts are not kept, only counted through the map.
+        static constexpr size_t kKeptBytes = 40;
         struct Recent {
             const char* data = nullptr;
-            std::pair<const std::string, Count>* entry = nullptr;
+            size_t size = size_t(-1);  // no text yet, not even an empty one
+            Count* count = nullptr;    // nullptr: the text counts nowhere
+            char bytes[kKeptBytes];
+            // Whether the text is the one kept, at the same address.
+            bool Holds(std::string_view text) const;
         };
-        std::array<Recent, 64> recent{};
-        Count& operator[](std::string_view key);
+        // Two texts whose addresses meet in one place are both kept.
+        static constexpr int kWays = 2;
+        std::array<Recent, 64 * kWays> recent{};
+        // The count of the text's label (`labelOf` gives it, or nothing when the text counts
+        // nowhere); the count is made on first use.
+        using LabelOf = std::optional<std::string_view> (*)(std::string_view text);
+        Count* Find(std::string_view text, LabelOf labelOf);
+        // Finds the count through the map and keeps the text in `set`.
+        [[gnu::noinline]] Count* Remember(Recent* set, std::string_view text, LabelOf labelOf);
     };
 
     void CountResultLine(std::string_view labelOrLine);
     [[gnu::noinline, gnu::cold]] void FaultyPlay(const THrac& seat, const TKarta& card);
+    // Kept out of the functions called for every card and trick, whose checks are all they
+    // do when no events are written.
+    [[gnu::noinline]] void HumanPlay(const TKarta& card);
+    [[gnu::noinline]] void EmitTrick(const THrac& leader, const Card (&cards)[3],
+                                     const THrac& winner);
     void Emit(const std::string& line);
     // A result line as a "result" event.
     void EmitResult(std::string_view line);
+    [[gnu::noinline]] void EmitResultAmount(std::string_view label, double amount);
+    [[gnu::noinline]] void EmitResultNumber(std::string_view label, int n);
     std::string PackText() const;
 
     bool events_;
@@ -106,6 +127,9 @@ private:
     long long produced_ = 0;
     int highestFlek_ = 0;
 };
+
+// Whether the n cards are n different cards of the pack.
+bool DistinctCards(const Card* cards, int n);
 
 // JSON string literal of a UTF-8 text.
 void AppendJsonString(std::string& out, std::string_view text);
