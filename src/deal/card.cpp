@@ -29,6 +29,26 @@ bool ValidRank(uint8_t r) {
 
 }  // namespace
 
+// A card's bit is where its suit's eight bits meet its rank's four (one in each suit); a suit
+// or a rank of no card has none. A whole pack is asked at every deal, in one sweep.
+uint32_t CardSetOf(const Card* cards, int n) {
+    static constexpr auto kSuitBits = [] {
+        std::array<uint32_t, 256> t{};
+        for (int i = 0; i < 256; ++i) t[size_t(i)] = SuitBits(uint8_t(i));
+        return t;
+    }();
+    static constexpr auto kRankBits = [] {
+        std::array<uint32_t, 256> t{};
+        for (int i = 0; i < 256; ++i)
+            for (uint8_t suit = 0; suit < 4; ++suit) t[size_t(i)] |= CardBit(suit, uint8_t(i));
+        return t;
+    }();
+    uint32_t set = 0;
+#pragma GCC unroll 32
+    for (int i = 0; i < n; ++i) set |= kSuitBits[cards[i].suit] & kRankBits[cards[i].rank];
+    return set;
+}
+
 std::string_view SuitName(uint8_t suit) {
     return ValidSuit(suit) ? kSuitNames[suit] : "";
 }

@@ -52,6 +52,9 @@ inline int CountSuitCards(uint32_t cards, uint8_t suit) {
     return suit < 4 ? kByteBits[(cards >> (suit * 8)) & 0xFF] : 0;
 }
 
+// The set of the cards; one that is no card adds nothing.
+uint32_t CardSetOf(const Card* cards, int n);
+
 constexpr uint8_t kSeven = 7, kTen = 10, kSpodek = 11, kSvrsek = 12, kKral = 13, kAce = 14;
 constexpr uint8_t kHearts = 0;  // Červené: the suit that HERCE makes dearer
 

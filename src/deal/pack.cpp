@@ -10,6 +10,8 @@ bool PackAndPile::PileToPack() {
 }
 
 bool PackAndPile::HasDuplicate(const std::array<Card, 33>& cards) {
+    // The usual pile: all 32 cards, which only 32 different cards can make.
+    if (CardSetOf(&cards[1], 32) == 0xFFFFFFFFu) return false;
     uint32_t seen[4] = {};
     for (int i = 1; i <= 32; ++i) {
         const Card& c = cards[i];

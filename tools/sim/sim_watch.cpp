@@ -76,25 +76,9 @@ void AppendCode(std::string& out, const Card& c) {
 
 }  // namespace
 
-// A card's bit is where its suit's eight bits meet its rank's four (one in each suit); a suit
-// or a rank of no card has none, so n distinct cards are n bits.
+// A card of no suit or rank adds no card to the set, so n distinct cards are n cards.
 bool DistinctCards(const Card* cards, int n) {
-    static constexpr auto kSuitBits = [] {
-        std::array<uint32_t, 256> t{};
-        for (int i = 0; i < 256; ++i) t[size_t(i)] = SuitBits(uint8_t(i));
-        return t;
-    }();
-    static constexpr auto kRankBits = [] {
-        std::array<uint32_t, 256> t{};
-        for (int i = 0; i < 256; ++i)
-            for (uint8_t suit = 0; suit < 4; ++suit) t[size_t(i)] |= CardBit(suit, uint8_t(i));
-        return t;
-    }();
-    uint32_t seen = 0;
-    // A whole pack in one sweep, with no loop to keep.
-#pragma GCC unroll 32
-    for (int i = 0; i < n; ++i) seen |= kSuitBits[cards[i].suit] & kRankBits[cards[i].rank];
-    return CountCards(seen) == n;
+    return CountCards(CardSetOf(cards, n)) == n;
 }
 
 void AppendJsonString(std::string& out, std::string_view text) {
