@@ -95,6 +95,21 @@ TEST(PlayStep, TheLeaderOpensTheTrickAndTheCardIsLaidAtItsSeatsPlace) {
               std::make_pair(207, 197));
 }
 
+// A pack that held a card twice deals it twice. The copy played leaves the hand with its own
+// picture: the copy still held keeps its picture and stays playable.
+TEST(PlayStep, ACardHeldTwiceLeavesFromTheSlotItWasPlayedFrom) {
+    TestTable t;
+    THra& g = *t.game;
+    SetUpPlay(t, Barva, C(3, 12), 2, "0_9 1_8", "0_14 1_9 0_14", "0_7 1_14");
+    Script(t.seat(2), "0_14");
+    bool done;
+    g.IdleStep(done);  // seat 2 leads, seat 3 follows
+    EXPECT_EQ(t.seat(2).hand[1].picture, 0);
+    EXPECT_EQ(t.seat(2).hand[3].picture, 203);
+    EXPECT_EQ(t.seat(2).hand[3].state, inHand);
+    EXPECT_EQ(t.seat(2).FindCard(0, 14), 3);
+}
+
 TEST(PlayStep, DiscardsLoseTheirStrengthAndShowWhatTheSeatLacks) {
     struct Row {
         const char* name;
