@@ -20,7 +20,11 @@ const char* KindName(HumanDecision::Kind k) {
 }
 
 std::string Quoted(const Card& c) {
-    return "\"" + CardCode(c) + "\"";
+    // Appended rather than "\"" + code, which GCC 12 at -O3 warns of as an overlapping copy.
+    std::string text = "\"";
+    text += CardCode(c);
+    text += '"';
+    return text;
 }
 
 // --- reading "human" events back -------------------------------------------------------------
