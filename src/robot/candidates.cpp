@@ -4,7 +4,10 @@ template <class Keep>
 void CandidateList::RemoveUnless(Keep keep) {
     int to = 0;
     for (int i = 1; i <= n_; ++i)
-        if (keep(e_[i])) e_[++to] = e_[i];
+        if (keep(e_[i])) {
+            e_[++to] = e_[i];
+            slot_[to] = slot_[i];
+        }
     n_ = to;
 }
 

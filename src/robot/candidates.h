@@ -15,13 +15,16 @@ public:
     static constexpr int kCapacity = 12;
 
     void Clear() { n_ = 0; }
-    void Add(const Card& c) {
-        if (n_ < kCapacity) e_[++n_] = c;
+    // `slot` is the hand slot the card lies in, 0 if none.
+    void Add(const Card& c, int slot = 0) {
+        if (n_ >= kCapacity) return;
+        e_[++n_] = c;
+        slot_[n_] = uint8_t(slot);
     }
     int size() const { return n_; }
     bool empty() const { return n_ == 0; }
-    Card& operator[](int i) { return e_[i]; }
     const Card& operator[](int i) const { return e_[i]; }
+    int SlotOf(int i) const { return slot_[i]; }
 
     // Removes that card; later entries move up by one.
     void Remove(uint8_t suit, uint8_t rank);
@@ -48,5 +51,6 @@ private:
     void RemoveUnless(Keep keep);
 
     std::array<Card, kCapacity + 1> e_{};  // e_[0] unused
+    std::array<uint8_t, kCapacity + 1> slot_{};
     int n_ = 0;
 };
