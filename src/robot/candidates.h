@@ -38,7 +38,14 @@ public:
     // The weakest entry. Once the strengths have been cleared for a discard: in the suit game
     // the lowest rank that is neither a ten nor an ace (entry 1 if all are), otherwise the
     // lowest rank.
-    int Lowest(bool suitGame) const;
+    int Lowest(bool suitGame) const {
+        // Asked on every decision, mostly before any discard: that case stays inline.
+        if (n_ == 0 || e_[1].strength == 0) return LowestDiscard(suitGame);
+        int best = 1;
+        for (int i = 2; i <= n_; ++i)
+            if (e_[i].strength < e_[best].strength) best = i;
+        return best;
+    }
     int HighestRank() const;
     int LowestOfSuit(uint8_t suit) const;
     int HighestOfSuit(uint8_t suit) const;
@@ -47,6 +54,7 @@ public:
     int LastOfRank(uint8_t rank) const;
 
 private:
+    int LowestDiscard(bool suitGame) const;
     template <class Keep>
     void RemoveUnless(Keep keep);
 

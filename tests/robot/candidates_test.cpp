@@ -31,3 +31,20 @@ TEST(RobotCandidates, SearchesKeepTheEarliestOnATie) {
     c.RemoveSuit(0);
     EXPECT_EQ(CardCode(c[1]), "1_10");
 }
+
+// The chosen entry is played from the slot it was added with, so removals must carry each
+// entry's slot along with its card.
+TEST(RobotCandidates, EntriesKeepTheirSlotThroughRemovals) {
+    CandidateList c;
+    const char* codes[] = {"0_9", "1_9", "0_14", "1_10", "2_14"};
+    for (int i = 0; i < 5; ++i) c.Add(K(codes[i]), 2 * i + 1);
+    c.Remove(1, 9);
+    c.RemoveSuit(0);
+    ASSERT_EQ(c.size(), 2);
+    EXPECT_EQ(CardCode(c[1]), "1_10");
+    EXPECT_EQ(c.SlotOf(1), 7);
+    EXPECT_EQ(c.SlotOf(2), 9);
+    c.Clear();
+    c.Add(K("3_7"), 4);
+    EXPECT_EQ(c.SlotOf(1), 4);
+}
