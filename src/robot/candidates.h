@@ -21,6 +21,20 @@ public:
         e_[++n_] = c;
         slot_[n_] = uint8_t(slot);
     }
+    // Adds the cards of those slots of the hand (bit i for slot i) in slot order.
+    template <class Hand>
+    void AddSlots(uint32_t slotSet, const Hand& hand) {
+        // Counted in a local: a byte stored into an entry might alias n_ for all the compiler
+        // knows, and it would store and reload n_ for every card.
+        int n = n_;
+        for (; slotSet; slotSet &= slotSet - 1) {
+            if (n == kCapacity) break;
+            const int slot = __builtin_ctz(slotSet);
+            e_[++n] = hand[size_t(slot)].triple();
+            slot_[n] = uint8_t(slot);
+        }
+        n_ = n;
+    }
     int size() const { return n_; }
     bool empty() const { return n_ == 0; }
     const Card& operator[](int i) const { return e_[i]; }

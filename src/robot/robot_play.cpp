@@ -57,10 +57,7 @@ void TRobot::AddHand() {
 
 // The cards of the hand that the legal-play rule allows now, in slot order.
 void TRobot::AddLegalCards() {
-    for (uint32_t slots = SlotsOf(legal_); slots; slots &= slots - 1) {
-        const int slot = __builtin_ctz(slots);
-        candidates_.Add(hand[slot].triple(), slot);
-    }
+    candidates_.AddSlots(SlotsOf(legal_), hand);
 }
 
 // Lead rules 1 to 8, tried in order while nothing is chosen; where a rule walks the suits,

@@ -48,3 +48,20 @@ TEST(RobotCandidates, EntriesKeepTheirSlotThroughRemovals) {
     c.Add(K("3_7"), 4);
     EXPECT_EQ(c.SlotOf(1), 4);
 }
+
+// Filling from a set of slots keeps slot order and stops at the capacity.
+TEST(RobotCandidates, FillsFromSlotsInSlotOrderUpToCapacity) {
+    std::array<TKarta, 13> hand{};
+    for (int i = 1; i <= 12; ++i)
+        hand[size_t(i)].SetTriple(Card{uint8_t(i % 4), uint8_t(7 + i % 8), 1});
+    CandidateList c;
+    c.Add(K("3_14"), 0);
+    c.AddSlots(1u << 9 | 1u << 2 | 1u << 5, hand);
+    ASSERT_EQ(c.size(), 4);
+    EXPECT_EQ(c.SlotOf(2), 2);
+    EXPECT_EQ(c.SlotOf(4), 9);
+    EXPECT_EQ(CardCode(c[3]), "1_12");  // slot 5
+    c.AddSlots(0x1FFE, hand);
+    EXPECT_EQ(c.size(), CandidateList::kCapacity);
+    EXPECT_EQ(c.SlotOf(12), 8);
+}
