@@ -32,36 +32,21 @@ TEST(RobotCandidates, SearchesKeepTheEarliestOnATie) {
     EXPECT_EQ(CardCode(c[1]), "1_10");
 }
 
-// The chosen entry is played from the slot it was added with, so removals must carry each
-// entry's slot along with its card.
-TEST(RobotCandidates, EntriesKeepTheirSlotThroughRemovals) {
-    CandidateList c;
-    const char* codes[] = {"0_9", "1_9", "0_14", "1_10", "2_14"};
-    for (int i = 0; i < 5; ++i) c.Add(K(codes[i]), 2 * i + 1);
-    c.Remove(1, 9);
-    c.RemoveSuit(0);
-    ASSERT_EQ(c.size(), 2);
-    EXPECT_EQ(CardCode(c[1]), "1_10");
-    EXPECT_EQ(c.SlotOf(1), 7);
-    EXPECT_EQ(c.SlotOf(2), 9);
-    c.Clear();
-    c.Add(K("3_7"), 4);
-    EXPECT_EQ(c.SlotOf(1), 4);
-}
-
-// Filling from a set of slots keeps slot order and stops at the capacity.
-TEST(RobotCandidates, FillsFromSlotsInSlotOrderUpToCapacity) {
+// The chosen entry is played from its slot: filling keeps slot order up to the capacity, and
+// removals carry each entry's slot along with its card.
+TEST(RobotCandidates, EntriesKeepTheirSlots) {
     std::array<TKarta, 13> hand{};
     for (int i = 1; i <= 12; ++i)
         hand[size_t(i)].SetTriple(Card{uint8_t(i % 4), uint8_t(7 + i % 8), 1});
     CandidateList c;
     c.Add(K("3_14"), 0);
     c.AddSlots(1u << 9 | 1u << 2 | 1u << 5, hand);
-    ASSERT_EQ(c.size(), 4);
-    EXPECT_EQ(c.SlotOf(2), 2);
-    EXPECT_EQ(c.SlotOf(4), 9);
-    EXPECT_EQ(CardCode(c[3]), "1_12");  // slot 5
+    c.Remove(3, kAce);
+    ASSERT_EQ(c.size(), 3);
+    EXPECT_EQ(CardCode(c[2]), "1_12");  // slot 5
+    EXPECT_EQ(c.SlotOf(1), 2);
+    EXPECT_EQ(c.SlotOf(3), 9);
     c.AddSlots(0x1FFE, hand);
     EXPECT_EQ(c.size(), CandidateList::kCapacity);
-    EXPECT_EQ(c.SlotOf(12), 8);
+    EXPECT_EQ(c.SlotOf(12), 9);
 }
