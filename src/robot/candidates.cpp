@@ -4,7 +4,10 @@ template <class Keep>
 void CandidateList::RemoveUnless(Keep keep) {
     int to = 0;
     for (int i = 1; i <= n_; ++i)
-        if (keep(e_[i])) e_[++to] = e_[i];
+        if (keep(e_[i])) {
+            e_[++to] = e_[i];
+            slot_[to] = slot_[i];
+        }
     n_ = to;
 }
 
@@ -33,14 +36,9 @@ int CandidateList::CountSuit(uint8_t suit) const {
     return n;
 }
 
-int CandidateList::Lowest(bool suitGame) const {
+int CandidateList::LowestDiscard(bool suitGame) const {
     if (n_ == 0) return 0;
     int best = 1;
-    if (e_[1].strength != 0) {
-        for (int i = 2; i <= n_; ++i)
-            if (e_[i].strength < e_[best].strength) best = i;
-        return best;
-    }
     if (!suitGame) {
         for (int i = 2; i <= n_; ++i)
             if (e_[i].rank < e_[best].rank) best = i;

@@ -15,13 +15,30 @@ public:
     static constexpr int kCapacity = 12;
 
     void Clear() { n_ = 0; }
-    void Add(const Card& c) {
-        if (n_ < kCapacity) e_[++n_] = c;
+    // `slot` is the hand slot the card lies in, 0 if none.
+    void Add(const Card& c, int slot = 0) {
+        if (n_ >= kCapacity) return;
+        e_[++n_] = c;
+        slot_[n_] = uint8_t(slot);
+    }
+    // Adds the cards of those slots of the hand (bit i for slot i) in slot order.
+    template <class Hand>
+    void AddSlots(uint32_t slotSet, const Hand& hand) {
+        // Counted in a local: a byte stored into an entry might alias n_ for all the compiler
+        // knows, and it would store and reload n_ for every card.
+        int n = n_;
+        for (; slotSet; slotSet &= slotSet - 1) {
+            if (n == kCapacity) break;
+            const int slot = __builtin_ctz(slotSet);
+            e_[++n] = hand[size_t(slot)].triple();
+            slot_[n] = uint8_t(slot);
+        }
+        n_ = n;
     }
     int size() const { return n_; }
     bool empty() const { return n_ == 0; }
-    Card& operator[](int i) { return e_[i]; }
     const Card& operator[](int i) const { return e_[i]; }
+    int SlotOf(int i) const { return slot_[i]; }
 
     // Removes that card; later entries move up by one.
     void Remove(uint8_t suit, uint8_t rank);
@@ -35,7 +52,14 @@ public:
     // The weakest entry. Once the strengths have been cleared for a discard: in the suit game
     // the lowest rank that is neither a ten nor an ace (entry 1 if all are), otherwise the
     // lowest rank.
-    int Lowest(bool suitGame) const;
+    int Lowest(bool suitGame) const {
+        // Asked on every decision, mostly before any discard: that case stays inline.
+        if (n_ == 0 || e_[1].strength == 0) return LowestDiscard(suitGame);
+        int best = 1;
+        for (int i = 2; i <= n_; ++i)
+            if (e_[i].strength < e_[best].strength) best = i;
+        return best;
+    }
     int HighestRank() const;
     int LowestOfSuit(uint8_t suit) const;
     int HighestOfSuit(uint8_t suit) const;
@@ -44,9 +68,11 @@ public:
     int LastOfRank(uint8_t rank) const;
 
 private:
+    int LowestDiscard(bool suitGame) const;
     template <class Keep>
     void RemoveUnless(Keep keep);
 
     std::array<Card, kCapacity + 1> e_{};  // e_[0] unused
+    std::array<uint8_t, kCapacity + 1> slot_{};
     int n_ = 0;
 };

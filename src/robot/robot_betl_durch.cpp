@@ -15,7 +15,7 @@ void TRobot::LeadBetl() {
         // A remembered card that has left the hand is not a lead any more.
         if (const int slot = FindCard(remembered.suit, remembered.rank)) {
             c.Clear();
-            c.Add(hand[slot].triple());
+            c.Add(hand[slot].triple(), slot);
             chosen_ = 1;
             return;
         }
@@ -107,7 +107,7 @@ void TRobot::LeadDurch() {
     for (int i = 1; i <= 10; ++i) {
         const TKarta& k = hand[i];
         if (k.state != inHand) continue;
-        if (!OpenAboveInHand(k.suit, k.rank)) c.Add(k.triple());
+        if (!OpenAboveInHand(k.suit, k.rank)) c.Add(k.triple(), i);
     }
     if (c.empty()) AddHand();
     chosen_ = 1;

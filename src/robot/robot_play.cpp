@@ -21,10 +21,11 @@ void TRobot::PlayCard() {
 
 Card TRobot::ChooseCard() {
     legal_ = PlayRule(*game, *this).Allowed(HeldCards());
-    return Choose();
+    const int chosen = Choose();
+    return chosen ? candidates_[chosen] : Card{};
 }
 
-Card TRobot::Choose() {
+int TRobot::Choose() {
     const THra& g = *game;
     candidates_.Clear();
     chosen_ = 0;
@@ -46,19 +47,17 @@ Card TRobot::Choose() {
     } else {
         FollowBetlDurch();
     }
-    if (!chosen_) return Card{};
-    return candidates_[chosen_];
+    return chosen_;
 }
 
 void TRobot::AddHand() {
     for (int i = 1; i <= 10; ++i)
-        if (hand[i].state == inHand) candidates_.Add(hand[i].triple());
+        if (hand[i].state == inHand) candidates_.Add(hand[i].triple(), i);
 }
 
 // The cards of the hand that the legal-play rule allows now, in slot order.
 void TRobot::AddLegalCards() {
-    for (uint32_t slots = SlotsOf(legal_); slots; slots &= slots - 1)
-        candidates_.Add(hand[__builtin_ctz(slots)].triple());
+    candidates_.AddSlots(SlotsOf(legal_), hand);
 }
 
 // Lead rules 1 to 8, tried in order while nothing is chosen; where a rule walks the suits,
@@ -197,10 +196,10 @@ bool TRobot::UnplayedFrom(uint8_t suit, uint8_t rank) const {
     return fromRank & ~seenCards;
 }
 
-void TRobot::Finish(const Card& choice) {
+void TRobot::Finish(int chosen) {
     THra& g = *game;
-    if (choice.rank != 0) {
-        if (g.PlayFromHand(*this, FindCard(choice.suit, choice.rank))) return;
+    if (chosen != 0) {
+        if (g.PlayFromHand(*this, candidates_.SlotOf(chosen))) return;
     }
     // Not reached: every entry is a legal card of the hand. Play the first legal card rather
     // than stall the deal.

@@ -62,8 +62,9 @@ private:
     int HoldsAmongTwelve(uint8_t suit, uint8_t rank) const;
 
     // --- play (robot_play.cpp) ---
-    // ChooseCard for the cards the rule allows now (`legal_`).
-    Card Choose();
+    // ChooseCard for the cards the rule allows now (`legal_`): the chosen entry of
+    // candidates_, 0 if none.
+    int Choose();
     void AddHand();
     void AddLegalCards();
     void LeadSuitGame();
@@ -72,7 +73,7 @@ private:
     void SevenRule();
     void TenOrAce(bool tenAllowed);
     bool UnplayedFrom(uint8_t suit, uint8_t rank) const;
-    void Finish(const Card& choice);
+    void Finish(int chosen);  // plays the slot of that entry
 
     // --- betl and durch (robot_betl_durch.cpp) ---
     void LeadBetl();

@@ -31,3 +31,22 @@ TEST(RobotCandidates, SearchesKeepTheEarliestOnATie) {
     c.RemoveSuit(0);
     EXPECT_EQ(CardCode(c[1]), "1_10");
 }
+
+// The chosen entry is played from its slot: filling keeps slot order up to the capacity, and
+// removals carry each entry's slot along with its card.
+TEST(RobotCandidates, EntriesKeepTheirSlots) {
+    std::array<TKarta, 13> hand{};
+    for (int i = 1; i <= 12; ++i)
+        hand[size_t(i)].SetTriple(Card{uint8_t(i % 4), uint8_t(7 + i % 8), 1});
+    CandidateList c;
+    c.Add(K("3_14"), 0);
+    c.AddSlots(1u << 9 | 1u << 2 | 1u << 5, hand);
+    c.Remove(3, kAce);
+    ASSERT_EQ(c.size(), 3);
+    EXPECT_EQ(CardCode(c[2]), "1_12");  // slot 5
+    EXPECT_EQ(c.SlotOf(1), 2);
+    EXPECT_EQ(c.SlotOf(3), 9);
+    c.AddSlots(0x1FFE, hand);
+    EXPECT_EQ(c.size(), CandidateList::kCapacity);
+    EXPECT_EQ(c.SlotOf(12), 9);
+}
