@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 
 #include "base/text_format.h"
 
@@ -337,18 +336,7 @@ void THra::LogCall(const THrac& seat, std::string_view text) {
 }
 
 void THra::ShowDeclarerLabel() {
-    if (!cardsShown_) return;
-    // Built on the stack: the label changes several times a deal.
-    constexpr std::string_view kHraje = "Hraje :";
-    const std::string& name = declarer->name;
-    char text[64];
-    if (name.size() > sizeof text - kHraje.size()) {
-        view_->SetDeclarerLabel(std::string(kHraje) + name);
-        return;
-    }
-    std::memcpy(text, kHraje.data(), kHraje.size());
-    std::memcpy(text + kHraje.size(), name.data(), name.size());
-    view_->SetDeclarerLabel(std::string_view(text, kHraje.size() + name.size()));
+    if (cardsShown_) view_->SetDeclarerLabel("Hraje :" + declarer->name);
 }
 
 void THra::ShowFinance() {

@@ -117,6 +117,9 @@ public:
     // trick being played, its card of this trick is not on the table yet, and for the human
     // his click is awaited. The window offers "Poradit" exactly then.
     bool AwaitsCardFrom(const THrac& seat) const;
+    // The same without the human's click: the deal is at this seat's card (what a hint for any
+    // seat asks).
+    bool CardDueFrom(const THrac& seat) const;
 
     // --- trick play ---
     // The play itself, unchecked: tests use it to set up a position card by card.

@@ -5,11 +5,14 @@
 #include "game/trick_rules.h"
 
 bool THra::AwaitsCardFrom(const THrac& s) const {
+    return CardDueFrom(s) && (!s.IsHuman() || humanMayPlay);
+}
+
+bool THra::CardDueFrom(const THrac& s) const {
     if (&s != onTurn) return false;
     if ((state != Playing && state != Waiting) || talonPending || cardsOnTable >= 3 ||
         tricksPlayed >= 10)
         return false;
-    if (s.IsHuman() && !humanMayPlay) return false;
     if (cardsOnTable > 0) {
         // A seat's card lies on the table until the trick is collected: one card a trick.
         const THrac* p = trickLeader;

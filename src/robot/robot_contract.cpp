@@ -62,11 +62,15 @@ uint32_t SuitOf(uint32_t cards, uint8_t suit) {
     return (cards >> (suit * 8)) & 0xFF;
 }
 
+// A per-suit table summed over the four suits of a set of cards.
+int32_t SumOfSuits(const std::array<int16_t, 256>& bySuit, uint32_t cards) {
+    return bySuit[cards & 0xFF] + bySuit[(cards >> 8) & 0xFF] + bySuit[(cards >> 16) & 0xFF] +
+           bySuit[cards >> 24];
+}
+
 // The score of a hand without its slotMarks.
 int16_t Score(const std::array<int16_t, 256>& bySuit, uint32_t held) {
-    int16_t score = 0;
-    for (uint8_t s = 0; s < 4; ++s) score = int16_t(score + bySuit[SuitOf(held, s)]);
-    return score;
+    return int16_t(SumOfSuits(bySuit, held));
 }
 
 }  // namespace
@@ -124,11 +128,6 @@ constexpr StrengthParts MakeStrengthParts() {
 }
 
 constexpr StrengthParts kStrengthParts = MakeStrengthParts();
-
-int32_t SumOfSuits(const std::array<int16_t, 256>& bySuit, uint32_t cards) {
-    return bySuit[cards & 0xFF] + bySuit[(cards >> 8) & 0xFF] + bySuit[(cards >> 16) & 0xFF] +
-           bySuit[cards >> 24];
-}
 
 }  // namespace
 

@@ -8,20 +8,6 @@
 
 namespace {
 
-// Whether the deal now waits for a card from this seat: the same conditions under which the
-// controller would take one from it.
-bool SeatToPlay(const THra& g, const THrac& seat) {
-    if (g.onTurn != &seat || g.talonPending || g.cardsOnTable >= 3 || g.tricksPlayed >= 10)
-        return false;
-    if (g.state != Playing && g.state != Waiting) return false;
-    if (g.cardsOnTable > 0) {
-        int before = 0;
-        for (const THrac* p = g.trickLeader; p != &seat; p = p->next) ++before;
-        if (before < g.cardsOnTable) return false;
-    }
-    return true;
-}
-
 // Deals sampled per decision: every legal card is played out in each of them.
 constexpr int kSamples = 48;
 
@@ -81,7 +67,7 @@ void TStrongRobot::PlayCard() {
 }
 
 int StrongCardChoice(const THra& game, const THrac& seat) {
-    if (!SeatToPlay(game, seat)) return 0;
+    if (!game.CardDueFrom(seat)) return 0;
     const Card choice = SearchCard(game, seat, ClassicCard(game, seat));
     return choice.rank ? seat.FindCard(choice.suit, choice.rank) : 0;
 }
