@@ -240,9 +240,10 @@ private:
     void Deal();
     void SeatNewcomers();
     // The play step itself, for PlayFromHand and PlayStep, and its card laid on the table.
-    // `slot` is the card's slot in the seat's hand, -1 for a card from elsewhere.
-    void Play(THrac& seat, TKarta& card, int slot);
-    void LayCardOnTable(THrac& seat, const Card& card);
+    // `slot` is the card's slot in the seat's hand, -1 for a card from elsewhere; `bit` its
+    // CardBit.
+    void Play(THrac& seat, TKarta& card, int slot, uint32_t bit);
+    void LayCardOnTable(THrac& seat, const Card& card, uint32_t bit);
     void TakePlayedCardOut(THrac& seat);
     void AskForCard();
     void ShowHandFaceUp(THrac& seat);

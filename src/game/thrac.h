@@ -61,6 +61,12 @@ public:
         else
             Count(slot);
     }
+    // SetCardState(slot, played) for a slot of 1..10 whose card, of that CardBit, is in hand.
+    void LeaveHand(int slot, uint32_t bit) {
+        hand[size_t(slot)].state = played;
+        if (twice_) return RecountHand();
+        held_ &= ~bit;
+    }
     // Empties slots 1..12.
     void ClearHand();
     void RecountHand();

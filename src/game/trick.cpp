@@ -25,18 +25,20 @@ bool THra::CardDueFrom(const THrac& s) const {
 bool THra::PlayFromHand(THrac& s, int slot) {
     if (slot < 1 || slot > 10 || !AwaitsCardFrom(s)) return false;
     TKarta& k = s.hand[slot];
-    if (k.state != inHand || !IsLegalPlay(*this, s, k.triple())) return false;
+    // The card's bit serves the rule, the cards seen and the hand's cache alike.
+    const uint32_t bit = CardBit(k.suit, k.rank);
+    if (k.state != inHand || !PlayRule(*this, s).AllowsBit(bit)) return false;
     if (s.IsHuman()) humanMayPlay = false;
-    Play(s, k, slot);
+    Play(s, k, slot, bit);
     if (&s == declarer) declarerPlayed = true;
     return true;
 }
 
 void THra::PlayStep(THrac& s, TKarta& k) {
-    Play(s, k, s.SlotOf(k));
+    Play(s, k, s.SlotOf(k), CardBit(k.suit, k.rank));
 }
 
-inline void THra::Play(THrac& s, TKarta& k, int slot) {
+inline void THra::Play(THrac& s, TKarta& k, int slot, uint32_t bit) {
     observer_->CardPlaying(s, k);
     if (cardsOnTable == 0) {
         trickLeader = &s;
@@ -51,10 +53,13 @@ inline void THra::Play(THrac& s, TKarta& k, int slot) {
     }
     s.playedCard = k.triple();
     if (k.rank == kKral || k.rank == kSvrsek) s.AnnounceMeld(k.triple());
-    LayCardOnTable(s, k.triple());
+    LayCardOnTable(s, k.triple(), bit);
     trickWinner = cardsOnTable == 1 ? &s : TrickWinner(cardsOnTable);  // a lead holds the trick
-    s.playedSlot = uint8_t(slot >= 1 && slot <= 10 ? slot : 0);
-    if (slot >= 0)
+    const bool fromHand = slot >= 1 && slot <= 10;
+    s.playedSlot = uint8_t(fromHand ? slot : 0);
+    if (fromHand && k.state == inHand)
+        s.LeaveHand(slot, bit);
+    else if (slot >= 0)
         s.SetCardState(slot, played);
     else
         k.state = played;  // a card a test laid from outside the hand
@@ -62,8 +67,7 @@ inline void THra::Play(THrac& s, TKarta& k, int slot) {
     state = Playing;
 }
 
-inline void THra::LayCardOnTable(THrac& s, const Card& k) {
-    const uint32_t bit = CardBit(k.suit, k.rank);
+inline void THra::LayCardOnTable(THrac& s, const Card& k, uint32_t bit) {
     for (THrac* seat : seats) seat->seenCards |= bit;
     lastCard = k;
     ++cardsOnTable;

@@ -25,9 +25,9 @@ class PlayRule {
 public:
     PlayRule(const THra& game, const THrac& seat);
     // By suit and rank alone, so that a caller may name the card without its strength.
-    bool Allows(const Card& card) const {
-        return any_ || (allowed_ & CardBit(card.suit, card.rank));
-    }
+    bool Allows(const Card& card) const { return AllowsBit(CardBit(card.suit, card.rank)); }
+    // The same for a card's CardBit already at hand.
+    bool AllowsBit(uint32_t bit) const { return any_ || (allowed_ & bit); }
     // Those of `cards` (a set of CardBit) that Allows.
     uint32_t Allowed(uint32_t cards) const { return any_ ? cards : cards & allowed_; }
 
@@ -71,39 +71,44 @@ inline uint32_t StrongerCards(uint8_t suit, uint8_t strength, uint8_t contractKi
 inline PlayRule::PlayRule(const THra& game, const THrac& seat) {
     const int c = game.cardsOnTable;
     if (c == 0) return;
-    const uint8_t kind = game.contractKind, trump = game.TrumpSuit();
+    // Each branch reads only what it needs: the rule is worked out for every card played, and
+    // the values of a branch not taken would only crowd the registers.
     const THrac* leader = game.trickLeader;
     const Card& led = leader->playedCard;
-    const Card& second = leader->next->playedCard;
-    // The card to beat in the led suit: the led card, or the second card if it followed suit
-    // and is stronger. A second card of the trump suit frees the led suit.
-    Card toBeat = led;
-    bool trumped = false;
-    if (c == 2) {
-        if (second.suit == led.suit) {
-            if (second.strength > led.strength) toBeat = second;
-        } else if (game.IsTrump(second)) {
-            trumped = true;
-        }
-    }
-    // What the seat holds of the led suit and of trumps, and whether it can beat the card to
-    // beat or the second card's trump: then it must.
     const uint32_t held = seat.HeldCards();
-    auto mustPlay = [held](uint32_t cards, uint32_t beaters) {
-        return held & beaters ? beaters : cards;
-    };
-    if (held & SuitBits(led.suit)) {
+    const uint32_t ledCards = SuitBits(led.suit);
+    if (held & ledCards) {
+        // The card to beat: the led card, or the second card if it followed suit and is
+        // stronger. A second card of the trump suit frees the led suit.
         any_ = false;
-        allowed_ = trumped
-                       ? SuitBits(led.suit)
-                       : mustPlay(SuitBits(led.suit), play_rule_detail::StrongerCards(
-                                                          led.suit, toBeat.strength, kind, trump));
+        uint8_t toBeat = led.strength;
+        if (c == 2) {
+            const Card& second = leader->next->playedCard;
+            if (second.suit == led.suit) {
+                if (second.strength > toBeat) toBeat = second.strength;
+            } else if (game.IsTrump(second)) {
+                allowed_ = ledCards;
+                return;
+            }
+        }
+        // Holding a card that beats it, the seat must play one.
+        const uint32_t beaters =
+            play_rule_detail::StrongerCards(led.suit, toBeat, game.contractKind, game.TrumpSuit());
+        allowed_ = held & beaters ? beaters : ledCards;
         return;
     }
-    if (kind != Barva || !(held & SuitBits(trump))) return;
+    if (game.contractKind != Barva) return;
+    const uint8_t trump = game.TrumpSuit();
+    const uint32_t trumps = SuitBits(trump);
+    if (!(held & trumps)) return;
+    // Void in the led suit with trumps: a trump, over the second card's trump if it can.
     any_ = false;
-    allowed_ = c == 2 && game.IsTrump(second)
-                   ? mustPlay(SuitBits(trump),
-                              play_rule_detail::StrongerCards(trump, second.strength, kind, trump))
-                   : SuitBits(trump);
+    allowed_ = trumps;
+    if (c == 2) {
+        const Card& second = leader->next->playedCard;
+        if (second.suit != trump) return;
+        const uint32_t beaters =
+            play_rule_detail::StrongerCards(trump, second.strength, Barva, trump);
+        if (held & beaters) allowed_ = beaters;
+    }
 }
