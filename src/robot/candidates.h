@@ -35,6 +35,19 @@ public:
         }
         n_ = n;
     }
+    // The cards of those of the hand's slots 1..12 (bit i for slot i), in slot order, in place
+    // of the entries: what every decision starts from, so it needs no room check.
+    template <class Hand>
+    void SetSlots(uint32_t slotSet, const Hand& hand) {
+        slotSet &= 0x1FFE;
+        int n = 0;
+        for (; slotSet; slotSet &= slotSet - 1) {
+            const int slot = __builtin_ctz(slotSet);
+            e_[++n] = hand[size_t(slot)].triple();
+            slot_[n] = uint8_t(slot);
+        }
+        n_ = n;
+    }
     int size() const { return n_; }
     bool empty() const { return n_ == 0; }
     const Card& operator[](int i) const { return e_[i]; }

@@ -30,15 +30,16 @@ int TRobot::Choose() {
     candidates_.Clear();
     chosen_ = 0;
     if (g.cardsOnTable == 0) {
-        AddLegalCards();
         switch (g.contractKind) {
             case Betl:
+                AddLegalCards();
                 LeadBetl();
                 break;
             case Durch:
-                LeadDurch();
+                LeadDurch();  // makes a list of its own
                 break;
             default:
+                AddLegalCards();
                 LeadSuitGame();
                 break;
         }
@@ -55,9 +56,10 @@ void TRobot::AddHand() {
         if (hand[i].state == inHand) candidates_.Add(hand[i].triple(), i);
 }
 
-// The cards of the hand that the legal-play rule allows now, in slot order.
+// The cards of the hand that the legal-play rule allows now, in slot order, in place of the
+// list.
 void TRobot::AddLegalCards() {
-    candidates_.AddSlots(SlotsOf(legal_), hand);
+    candidates_.SetSlots(SlotsOf(legal_), hand);
 }
 
 // Lead rules 1 to 8, tried in order while nothing is chosen; where a rule walks the suits,
@@ -68,20 +70,36 @@ void TRobot::LeadSuitGame() {
     const uint8_t trump = g.TrumpSuit();
     const THrac& declarer = *g.declarer;
 
+    // Rules 1 to 3 and 5 first pick out their suits from sets of cards, a suit s as bit
+    // 8 s + 7 (the place of its ace; its ten is shifted up by 4 to meet it).
+    constexpr uint32_t kAces = 0x80808080u;
+    const uint32_t held = HeldCards();
+    const uint32_t sideSuits = ~SuitBits(trump);
+    // The last suit of the set that meets the test, -1 if none.
+    auto lastSuit = [](uint32_t suits, auto meets) {
+        int last = -1;
+        for (; suits; suits &= suits - 1) {
+            const uint8_t s = uint8_t(__builtin_ctz(suits) / 8);
+            if (meets(s)) last = s;
+        }
+        return last;
+    };
     // 1: cash the ace of an unled side suit where the ten is ours too.
-    for (uint8_t s = 0; s < 4; ++s)
-        if (s != trump && g.ledCount[s] == 0 && Holds(s, kTen) && Holds(s, kAce) &&
-            CountSuit(s) < 7)
-            chosen_ = c.IndexOf(s, kAce);
+    const int cash = lastSuit(held & held << 4 & kAces & sideSuits,
+                              [&](uint8_t s) { return g.ledCount[s] == 0 && CountSuit(s) < 7; });
+    if (cash >= 0) chosen_ = c.IndexOf(uint8_t(cash), kAce);
     // 2: the ten once its ace is gone, if the declarer may still follow.
-    if (!chosen_)
-        for (uint8_t s = 0; s < 4; ++s)
-            if (s != trump && Seen(s, kAce) && Holds(s, kTen) && declarer.mayHoldSuit[s])
-                chosen_ = c.IndexOf(s, kTen);
+    if (!chosen_) {
+        const int ten = lastSuit(seenCards & held << 4 & kAces & sideSuits,
+                                 [&](uint8_t s) { return declarer.mayHoldSuit[s]; });
+        if (ten >= 0) chosen_ = c.IndexOf(uint8_t(ten), kTen);
+    }
     // 3: the ace of a side suit of three or more.
-    if (!chosen_)
-        for (uint8_t s = 0; s < 4; ++s)
-            if (s != trump && CountSuit(s) > 2 && Holds(s, kAce)) chosen_ = c.IndexOf(s, kAce);
+    if (!chosen_) {
+        const int ace =
+            lastSuit(held & kAces & sideSuits, [&](uint8_t s) { return CountSuit(s) > 2; });
+        if (ace >= 0) chosen_ = c.IndexOf(uint8_t(ace), kAce);
+    }
     // 4: the declarer is void in a side suit we hold.
     if (!chosen_) {
         bool declarerVoid = false;
@@ -91,10 +109,10 @@ void TRobot::LeadSuitGame() {
     }
     // 5: with the declarer after us, a high card below the ten of a suit whose ten and ace
     // are both still out. The trump suit has no such card and sets the choice back to none.
-    if (!chosen_ && g.declarer == next)
-        for (uint8_t s = 0; s < 4; ++s)
-            if (!Seen(s, kAce) && !Seen(s, kTen) && !Holds(s, kTen))
-                chosen_ = c.HighestOfSuitBelowTen(s);
+    if (!chosen_ && g.declarer == next) {
+        if (const uint32_t open = ~(seenCards | seenCards << 4 | held << 4) & kAces)
+            chosen_ = c.HighestOfSuitBelowTen(uint8_t((31 - __builtin_clz(open)) / 8));
+    }
     // 6: the weakest card (7: the first, should that find none).
     if (!chosen_) chosen_ = c.Lowest(true);
     if (!chosen_) chosen_ = 1;
