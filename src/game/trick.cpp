@@ -51,9 +51,10 @@ inline void THra::Play(THrac& s, TKarta& k, int slot, uint32_t bit) {
         s.mayHoldSuit[ledSuit] = false;
         if (contractKind == Barva && k.suit != TrumpSuit()) s.mayHoldSuit[TrumpSuit()] = false;
     }
-    s.playedCard = k.triple();
-    if (k.rank == kKral || k.rank == kSvrsek) s.AnnounceMeld(k.triple());
-    LayCardOnTable(s, k.triple(), bit);
+    const Card card = k.triple();
+    s.playedCard = card;
+    if (card.rank == kKral || card.rank == kSvrsek) s.AnnounceMeld(card);
+    LayCardOnTable(s, card, bit);
     trickWinner = cardsOnTable == 1 ? &s : TrickWinner(cardsOnTable);  // a lead holds the trick
     const bool fromHand = slot >= 1 && slot <= 10;
     s.playedSlot = uint8_t(fromHand ? slot : 0);
