@@ -1,6 +1,8 @@
 // Playing a card, laying it on the table and deciding the trick. A seat's card comes in
 // through PlayFromHand, checked, and the play step carries it out; both are here so that the
 // step is compiled into the check.
+#include <cassert>
+
 #include "game/thra.h"
 #include "game/trick_rules.h"
 
@@ -30,12 +32,24 @@ bool THra::PlayFromHand(THrac& s, int slot) {
     if (k.state != inHand || !PlayRule(*this, s).AllowsBit(bit)) return false;
     if (s.IsHuman()) humanMayPlay = false;
     Play(s, k, slot, bit);
+    // The lead holds the trick, and a later card takes it only by beating the card holding it
+    // (on a tie the earlier card keeps it): TrickWinner's answer, kept card by card. In betl and
+    // durch only a higher card of the led suit beats, as the holding card is of that suit.
+    const Card& card = s.playedCard;
+    auto beats = [&](const Card& holding) {
+        if (contractKind == Barva) return card.strength > holding.strength;
+        return card.suit == trickLeader->playedCard.suit && card.rank > holding.rank;
+    };
+    if (cardsOnTable == 1 || beats(trickWinner->playedCard)) trickWinner = &s;
+    assert(trickWinner == TrickWinner(cardsOnTable) && "a trick set up by hand: use PlayStep");
     if (&s == declarer) declarerPlayed = true;
     return true;
 }
 
 void THra::PlayStep(THrac& s, TKarta& k) {
     Play(s, k, s.SlotOf(k), CardBit(k.suit, k.rank));
+    // A position set up by hand may not have kept the trick's holder: it is found afresh.
+    trickWinner = TrickWinner(cardsOnTable);
 }
 
 inline void THra::Play(THrac& s, TKarta& k, int slot, uint32_t bit) {
@@ -55,7 +69,6 @@ inline void THra::Play(THrac& s, TKarta& k, int slot, uint32_t bit) {
     s.playedCard = card;
     if (card.rank == kKral || card.rank == kSvrsek) s.AnnounceMeld(card);
     LayCardOnTable(s, card, bit);
-    trickWinner = cardsOnTable == 1 ? &s : TrickWinner(cardsOnTable);  // a lead holds the trick
     const bool fromHand = slot >= 1 && slot <= 10;
     s.playedSlot = uint8_t(fromHand ? slot : 0);
     if (fromHand && k.state == inHand)
