@@ -179,6 +179,38 @@ TEST(Trick, SeatsPlayingTheirFirstLegalCardFollowTheTrumpingAndOvertakingRules) 
     }
 }
 
+TEST(Trick, TheHolderIsKeptAsEachCardIsPlayedFromTheHand) {
+    // Seat 1 leads; each seat plays its first card. The holder after each card must be what
+    // TrickWinner finds for the cards on the table.
+    struct Row {
+        const char* name;
+        uint8_t contract;
+        const char *hand1, *hand2, *hand3;
+        int holders[3];
+    };
+    const Row rows[] = {
+        {"the ace holds against the ten", Barva, "0_9", "0_14 0_7", "0_10", {1, 2, 2}},
+        {"a trump overtaken by a trump", Barva, "0_9", "3_7 1_8", "3_8 1_9", {1, 2, 3}},
+        {"a discard never takes it", Barva, "0_9", "1_14", "0_7 1_7", {1, 1, 1}},
+        {"betl: the led suit by rank", Betl, "0_9", "3_14", "0_11", {1, 1, 3}},
+        {"durch: a lower card and a discard", Durch, "1_13", "1_8", "2_14", {1, 1, 1}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TestTable t;
+        THra& g = *t.game;
+        SetUpPlay(t, row.contract, C(3, 12), 1, row.hand1, row.hand2, row.hand3);
+        for (int i = 0; i < 3; ++i) {
+            THrac& s = *g.Seat(i + 1);
+            g.onTurn = &s;
+            g.humanMayPlay = s.IsHuman();
+            ASSERT_TRUE(g.PlayFromHand(s, 1));
+            EXPECT_EQ(g.trickWinner, g.Seat(row.holders[i])) << "after card " << i + 1;
+            EXPECT_EQ(g.trickWinner, g.TrickWinner(g.cardsOnTable));
+        }
+    }
+}
+
 TEST(Trick, NoSingleHighestCardShowsTheMessageAndTheLeaderTakesIt) {
     TestTable t;
     THra& g = *t.game;

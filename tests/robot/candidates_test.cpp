@@ -49,4 +49,9 @@ TEST(RobotCandidates, EntriesKeepTheirSlots) {
     c.AddSlots(0x1FFE, hand);
     EXPECT_EQ(c.size(), CandidateList::kCapacity);
     EXPECT_EQ(c.SlotOf(12), 9);
+    // A decision's list replaces what was there; bits that are no slot of the hand are ignored.
+    c.SetSlots(1u << 14 | 1u << 11 | 1u << 3 | 1u, hand);
+    ASSERT_EQ(c.size(), 2);
+    EXPECT_EQ(c.SlotOf(1), 3);
+    EXPECT_EQ(CardCode(c[2]), "3_10");  // slot 11
 }
