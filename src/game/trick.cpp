@@ -67,7 +67,11 @@ inline void THra::Play(THrac& s, TKarta& k, int slot, uint32_t bit) {
     }
     const Card card = k.triple();
     s.playedCard = card;
-    if (card.rank == kKral || card.rank == kSvrsek) s.AnnounceMeld(card);
+    // Only a král or svršek whose partner is still held can show a marriage: the check is
+    // made here so that most such cards need no call.
+    if ((card.rank == kKral || card.rank == kSvrsek) && contractKind == Barva &&
+        (s.HeldCards() & CardBit(card.suit, uint8_t(kKral + kSvrsek - card.rank))))
+        s.AnnounceMeld(card);
     LayCardOnTable(s, card, bit);
     const bool fromHand = slot >= 1 && slot <= 10;
     s.playedSlot = uint8_t(fromHand ? slot : 0);
