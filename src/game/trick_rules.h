@@ -23,7 +23,11 @@
 // choice, the controller's check and the runner's), so it is defined here to be inlined.
 class PlayRule {
 public:
-    PlayRule(const THra& game, const THrac& seat);
+    PlayRule(const THra& game, const THrac& seat)
+        : PlayRule(game, game.cardsOnTable, seat.HeldCards()) {}
+    // The rule as it stood for a seat that held `held` when `onTable` cards of the trick lay
+    // before its own: a check made once the trick is complete.
+    PlayRule(const THra& game, int onTable, uint32_t held);
     // By suit and rank alone, so that a caller may name the card without its strength.
     bool Allows(const Card& card) const {
         return any_ || (allowed_ & CardBit(card.suit, card.rank));
@@ -68,8 +72,7 @@ inline uint32_t StrongerCards(uint8_t suit, uint8_t strength, uint8_t contractKi
 
 }  // namespace play_rule_detail
 
-inline PlayRule::PlayRule(const THra& game, const THrac& seat) {
-    const int c = game.cardsOnTable;
+inline PlayRule::PlayRule(const THra& game, int c, uint32_t held) {
     if (c == 0) return;
     const uint8_t kind = game.contractKind, trump = game.TrumpSuit();
     const THrac* leader = game.trickLeader;
@@ -88,7 +91,6 @@ inline PlayRule::PlayRule(const THra& game, const THrac& seat) {
     }
     // What the seat holds of the led suit and of trumps, and whether it can beat the card to
     // beat or the second card's trump: then it must.
-    const uint32_t held = seat.HeldCards();
     auto mustPlay = [held](uint32_t cards, uint32_t beaters) {
         return held & beaters ? beaters : cards;
     };

@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <map>
 
 #include "base/text_format.h"
+#include "deal/random.h"
+#include "robot/trobot.h"
 
 namespace {
 
@@ -83,6 +86,73 @@ TEST(SimWatchChecks, DistinctCards) {
             bad[i] = c;
             EXPECT_EQ(DistinctCards(bad, 32), SameCard(pack[i], c)) << int(c.rank) << " " << i;
         }
+}
+
+// The runner judges a card against the rules once its trick is complete, or at the deal's end
+// when the trick was left unfinished: the seat's hand at its play is its hand then and the card.
+// Cards from blank-separated "S_R" codes.
+std::vector<Card> Cards(std::string_view codes) {
+    std::vector<Card> cards;
+    for (size_t at = 0, end; at < codes.size(); at = end + 1) {
+        end = std::min(codes.find(' ', at), codes.size());
+        if (!ParseCardCode(codes.substr(at, end - at), cards.emplace_back())) ADD_FAILURE();
+    }
+    return cards;
+}
+
+// The runner judges a card against the rules once its trick is complete, or at the deal's end
+// when the trick was left unfinished: the seat's hand at its play is its hand then and the card.
+// Seat 2 leads; seat 3 holds one card of the led suit, seat 1 none and a trump.
+TEST(SimWatchChecks, EachCardIsJudgedAsTheRuleStoodAtItsPlay) {
+    const struct {
+        std::vector<int> seats;  // in the order they play
+        const char* cards;
+        bool taken;           // the trick is taken, else the deal ends with it on the table
+        const char* failure;  // the first reported, past "deal N: "
+    } cases[] = {
+        {{2, 3, 1}, "0_14 0_7 3_8", true, ""},
+        {{2, 3, 1}, "0_14 1_9 3_8", true, "seat 3 played 1_9 against the rules (trick 1)"},
+        {{2, 3, 1}, "0_14 0_7 2_7", true, "seat 1 played 2_7 against the rules (trick 1)"},
+        {{2, 3}, "0_14 1_9", false, "seat 3 played 1_9 against the rules (trick 1)"},
+        // Reported as played: before the next card's fault of turn.
+        {{2, 3, 3}, "0_14 1_9 0_7", false, "seat 3 played 1_9 against the rules (trick 1)"},
+    };
+    for (const auto& c : cases) {
+        SimWatch watch(false, nullptr);
+        FixedRules rules;
+        SeededRandom random(1);
+        THra g({&watch, &watch, &watch, nullptr, &rules, &random, &watch},
+               [](THra& game, int no) { return std::make_unique<TRobot>(game, no); });
+        watch.Attach(g);
+        g.contractKind = Barva;
+        g.trumpCard = Card{3, 12, 0};
+        for (auto [no, codes] :
+             {std::pair{1, "1_10 2_7 3_8"}, {2, "0_14 1_8"}, {3, "0_7 1_9 3_7"}}) {
+            THrac& seat = *g.Seat(no);
+            int slot = 0;
+            for (const Card& card : Cards(codes)) {
+                seat.hand[size_t(++slot)].SetTriple(card);
+                seat.hand[size_t(slot)].state = inHand;
+            }
+            seat.cardCount = uint8_t(slot);
+            seat.RecountHand();
+            seat.StrengthPass();
+        }
+        g.declarer = g.Seat(2);
+        const std::vector<Card> played = Cards(c.cards);
+        for (size_t i = 0; i < played.size(); ++i) {
+            THrac& seat = *g.Seat(c.seats[i]);
+            g.onTurn = g.Seat(int((1 + i) % 3 + 1));
+            g.PlayStep(seat, seat.hand[size_t(seat.FindCard(played[i].suit, played[i].rank))]);
+        }
+        if (c.taken)
+            g.TrickTimerFired();
+        else
+            watch.DealEnded();
+        const std::string& failure = watch.failure();
+        EXPECT_EQ(failure.empty() ? failure : failure.substr(failure.find(": ") + 2), c.failure)
+            << c.cards;
+    }
 }
 
 }  // namespace

@@ -251,35 +251,61 @@ void SimWatch::TalonLaid(const THrac& seat) {
 }
 
 void SimWatch::CardPlaying(const THrac& seat, const TKarta& card) {
-    // The human's card is his decision: written before anything the play writes.
-    if (seat.IsHuman()) HumanPlay(card);
-    const THra& g = *game_;
-    // One of the ten slots a hand plays from (SlotOf's test, without working out the slot).
+    // The seat on turn plays a card it holds, from one of the ten slots a hand plays from
+    // (SlotOf's test, without working out the slot). Whether the rules allowed the card is
+    // judged with its trick.
     const std::less<const TKarta*> before;
     const bool inSlots = !before(&card, &seat.hand[1]) && !before(&seat.hand[10], &card);
-    if (&seat != g.onTurn || !inSlots || card.state != inHand ||
-        !IsLegalPlay(g, seat, card.triple()))
-        FaultyPlay(seat, card);
+    if (&seat != game_->onTurn || !inSlots || card.state != inHand) return FaultyPlay(seat, card);
+    // The human's card is his decision: written before anything the play writes.
+    if (seat.IsHuman()) HumanPlay(card);
 }
 
 void SimWatch::HumanPlay(const TKarta& card) {
     Human("\"play\":\"" + CardCode(card.triple()) + "\"");
 }
 
-// Kept apart from the checks, which run for every card.
+// Kept apart from the checks, which run for every card: the checks end in a call, so that they
+// need no registers saved.
 void SimWatch::FaultyPlay(const THrac& seat, const TKarta& card) {
     const THra& g = *game_;
+    // The cards before this one in the trick are reported first, as they were played first.
+    JudgeTrick(g.trickLeader, g.cardsOnTable, g.tricksPlayed + 1);
     if (&seat != g.onTurn) Fail("seat " + std::to_string(seat.seatNo) + " played out of turn");
     const int slot = seat.SlotOf(card);
     if (slot < 1 || slot > 10 || card.state != inHand)
         Fail("seat " + std::to_string(seat.seatNo) + " played a card it does not hold");
-    if (!IsLegalPlay(g, seat, card.triple()))
-        Fail("seat " + std::to_string(seat.seatNo) + " played " + CardCode(card.triple()) +
-             " against the rules (trick " + std::to_string(g.tricksPlayed + 1) + ")");
+    if (!IsLegalPlay(g, seat, card.triple())) IllegalPlay(seat, card.triple(), g.tricksPlayed + 1);
+    if (seat.IsHuman()) HumanPlay(card);
+}
+
+// The card the seat played to a trick, as the rule stood at its play: `onTable` cards before
+// it, and the seat's hand then, which is what it holds now and the card.
+bool SimWatch::AllowedAt(const THrac& seat, int onTable) const {
+    const Card& card = seat.playedCard;
+    return PlayRule(*game_, onTable, seat.HeldCards() | CardBit(card.suit, card.rank)).Allows(card);
+}
+
+void SimWatch::JudgeTrick(const THrac* leader, int count, int trickNo) {
+    const THrac* seat = leader;
+    for (int i = 1; i < count; ++i) {
+        seat = seat->next;
+        if (!AllowedAt(*seat, i)) IllegalPlay(*seat, seat->playedCard, trickNo);
+    }
+}
+
+void SimWatch::IllegalPlay(const THrac& seat, const Card& card, int trickNo) {
+    Fail("seat " + std::to_string(seat.seatNo) + " played " + CardCode(card) +
+         " against the rules (trick " + std::to_string(trickNo) + ")");
 }
 
 void SimWatch::TrickEvaluated(const THrac& leader, const Card (&cards)[3], const THrac& winner) {
     ++tricksThisDeal_;
+    // A lead is always allowed; the two cards after it are judged here, each with its place
+    // in the trick known, and named only when one was not allowed.
+    const THrac& second = *leader.next;
+    if (!AllowedAt(second, 1) || !AllowedAt(*second.next, 2))
+        JudgeTrick(&leader, 3, game_->tricksPlayed);
     if (events_) EmitTrick(leader, cards, winner);
     if (game_->flekCount > kMaxFlek) Fail("flekCount above 10");
 }
@@ -318,7 +344,11 @@ void SimWatch::Settled() {
 }
 
 void SimWatch::DealEnded() {
-    const PackAndPile& p = game_->cards;
+    // A deal left with a trick unfinished: its cards have not been judged yet.
+    const THra& g = *game_;
+    if (g.cardsOnTable > 0 && g.cardsOnTable < 3)
+        JudgeTrick(g.trickLeader, g.cardsOnTable, g.tricksPlayed + 1);
+    const PackAndPile& p = g.cards;
     if (p.pileCount != 32 || !DistinctCards(&p.pile[1], 32))
         Fail("the collected pile does not hold the 32 cards (" + std::to_string(p.pileCount) +
              " collected)");

@@ -98,6 +98,11 @@ private:
 
     void CountResultLine(std::string_view labelOrLine);
     [[gnu::noinline, gnu::cold]] void FaultyPlay(const THrac& seat, const TKarta& card);
+    bool AllowedAt(const THrac& seat, int onTable) const;
+    // Reports each card after the lead, of the `count` cards of the trick `leader` leads, that
+    // the rules did not allow; `trickNo` counts from 1.
+    [[gnu::noinline, gnu::cold]] void JudgeTrick(const THrac* leader, int count, int trickNo);
+    [[gnu::noinline, gnu::cold]] void IllegalPlay(const THrac& seat, const Card& card, int trickNo);
     // Kept out of the functions called for every card and trick, whose checks are all they
     // do when no events are written.
     [[gnu::noinline]] void HumanPlay(const TKarta& card);
