@@ -25,8 +25,9 @@ uint32_t Load4(const char* p) {
 }
 
 // Whether n bytes at a and at b agree. The runner's texts are a few dozen bytes at most, too
-// short for the library's comparison to pay for its call; overlapping loads cover the tail.
-bool SameBytes(const char* a, const char* b, size_t n) {
+// short for the library's comparison to pay for its call, or for one of their own; overlapping
+// loads cover the tail.
+[[gnu::always_inline]] inline bool SameBytes(const char* a, const char* b, size_t n) {
     if (n > 16) {
         for (size_t i = 0; i + 8 < n; i += 8)
             if (Load8(a + i) != Load8(b + i)) return false;
@@ -301,12 +302,13 @@ void SimWatch::IllegalPlay(const THrac& seat, const Card& card, int trickNo) {
 
 void SimWatch::TrickEvaluated(const THrac& leader, const Card (&cards)[3], const THrac& winner) {
     ++tricksThisDeal_;
+    // Written first, so that the judging below holds nothing of it in registers.
+    if (events_) EmitTrick(leader, cards, winner);
     // A lead is always allowed; the two cards after it are judged here, each with its place
     // in the trick known, and named only when one was not allowed.
     const THrac& second = *leader.next;
     if (!AllowedAt(second, 1) || !AllowedAt(*second.next, 2))
         JudgeTrick(&leader, 3, game_->tricksPlayed);
-    if (events_) EmitTrick(leader, cards, winner);
     if (game_->flekCount > kMaxFlek) Fail("flekCount above 10");
 }
 
