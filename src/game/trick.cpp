@@ -114,7 +114,6 @@ THrac* THra::TrickWinner(int cards, bool* single) const {
 }
 
 THrac* THra::EvaluateTrick() {
-    moneyBase = seats[0]->money;
     ++tricksPlayed;
     THrac* L = trickLeader;
     THrac* M = L->next;
@@ -137,6 +136,7 @@ THrac* THra::EvaluateTrick() {
         view_->EnableNewGame(true);
         view_->EnableRulesMenu(true);
         winner->points = uint8_t(winner->points + 10);  // the last trick
+        moneyBase = seats[0]->money;                    // nothing moves money before the settlement
         SettleSuitGame(winner);
         return winner;
     }
@@ -145,6 +145,7 @@ THrac* THra::EvaluateTrick() {
     const bool lost = contractKind == Betl ? winner == declarer : winner != declarer;
     if (lost && tricksPlayed < 10) EndEarly();
     if (tricksPlayed < 10) return winner;
+    moneyBase = seats[0]->money;
     SettleBetlDurch(winner);
     return winner;
 }

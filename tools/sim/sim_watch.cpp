@@ -77,9 +77,11 @@ void AppendCode(std::string& out, const Card& c) {
 
 }  // namespace
 
-// A card of no suit or rank adds no card to the set, so n distinct cards are n cards.
+// A card of no suit or rank adds no card to the set, so n distinct cards are n cards; 32 of
+// them are the whole set, which needs no count.
 bool DistinctCards(const Card* cards, int n) {
-    return CountCards(CardSetOf(cards, n)) == n;
+    const uint32_t set = CardSetOf(cards, n);
+    return n == 32 ? set == ~0u : CountCards(set) == n;
 }
 
 void AppendJsonString(std::string& out, std::string_view text) {
@@ -229,7 +231,10 @@ void SimWatch::Dealt() {
     humanEvents_.clear();
     if (!DistinctCards(&game_->cards.pack[1], 32))
         Fail("the dealt cards are not 32 distinct cards");
-    if (!events_) return;
+    if (events_) EmitDeal();
+}
+
+void SimWatch::EmitDeal() {
     line_ = "{\"deal\":{\"number\":" + std::to_string(game_->gamesPlayed) +
             ",\"forehand\":" + std::to_string(game_->forehand->seatNo) +
             ",\"full\":" + (game_->fullDeal ? "true" : "false") + ",\"pack\":[";

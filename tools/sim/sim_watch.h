@@ -106,6 +106,7 @@ private:
     // Kept out of the functions called for every card and trick, whose checks are all they
     // do when no events are written.
     [[gnu::noinline]] void HumanPlay(const TKarta& card);
+    [[gnu::noinline]] void EmitDeal();
     [[gnu::noinline]] void EmitTrick(const THrac& leader, const Card (&cards)[3],
                                      const THrac& winner);
     void Emit(const std::string& line);
