@@ -128,17 +128,23 @@ void SimWatch::ShowMessage(std::string_view text) {
 }
 
 template <class Count>
-Count* SimWatch::Tally<Count>::Find(std::string_view text, LabelOf labelOf) {
+size_t SimWatch::Tally<Count>::SetStart(const char* data) {
     // The texts' addresses lie a few bytes apart; the multiplication spreads them over the sets.
-    const auto address = reinterpret_cast<uintptr_t>(text.data());
-    Recent* set = &recent[((address * 0x9E3779B97F4A7C15u) >> 58) * kWays];
-    for (int way = 0; way < kWays; ++way)
-        if (set[way].Holds(text)) return set[way].count;
-    return Remember(set, text, labelOf);
+    const auto address = reinterpret_cast<uintptr_t>(data);
+    return ((address * 0x9E3779B97F4A7C15u) >> 58) * kWays;
 }
 
 template <class Count>
-Count* SimWatch::Tally<Count>::Remember(Recent* set, std::string_view text, LabelOf labelOf) {
+auto SimWatch::Tally<Count>::Kept(std::string_view text) const -> const Recent* {
+    const Recent* set = &recent[SetStart(text.data())];
+    static_assert(kWays == 2);
+    if (set[0].Holds(text)) return &set[0];
+    if (set[1].Holds(text)) return &set[1];
+    return nullptr;
+}
+
+template <class Count>
+Count* SimWatch::Tally<Count>::Remember(std::string_view text, LabelOf labelOf) {
     Count* count = nullptr;
     if (const auto label = labelOf(text)) {
         auto it = map.find(*label);
@@ -147,6 +153,7 @@ Count* SimWatch::Tally<Count>::Remember(Recent* set, std::string_view text, Labe
     }
     if (text.size() <= kKeptBytes) {
         // The text met longest ago in this set makes room.
+        Recent* set = &recent[SetStart(text.data())];
         std::move_backward(set, set + kWays - 1, set + kWays);
         set[0].data = text.data();
         set[0].size = text.size();
@@ -157,7 +164,13 @@ Count* SimWatch::Tally<Count>::Remember(Recent* set, std::string_view text, Labe
 }
 
 void SimWatch::CountResultLine(std::string_view text) {
-    if (long long* n = resultLines_.Find(text, ResultLabel)) ++*n;
+    const auto* kept = resultLines_.Kept(text);
+    if (!kept) return CountNewResultLine(text);
+    if (kept->count) ++*kept->count;
+}
+
+void SimWatch::CountNewResultLine(std::string_view text) {
+    if (long long* n = resultLines_.Remember(text, ResultLabel)) ++*n;
 }
 
 void SimWatch::EmitResult(std::string_view line) {
@@ -167,18 +180,19 @@ void SimWatch::EmitResult(std::string_view line) {
     Emit(line_);
 }
 
+// Written before they are counted, so that nothing of a line is held across the count.
 void SimWatch::AddResultLine(std::string_view text) {
     ++produced_;
-    CountResultLine(text);
     if (events_) EmitResult(text);
+    CountResultLine(text);
 }
 
 // The label itself is counted, so that a long amount cutting the shown label short still
 // counts with its own label; the line is laid out only when it is written.
 void SimWatch::AddResultAmount(std::string_view label, double amount) {
     ++produced_;
-    CountResultLine(label);
     if (events_) EmitResultAmount(label, amount);
+    CountResultLine(label);
 }
 
 void SimWatch::EmitResultAmount(std::string_view label, double amount) {
@@ -187,8 +201,8 @@ void SimWatch::EmitResultAmount(std::string_view label, double amount) {
 
 void SimWatch::AddResultNumber(std::string_view label, int n) {
     ++produced_;
-    CountResultLine(label);
     if (events_) EmitResultNumber(label, n);
+    CountResultLine(label);
 }
 
 void SimWatch::EmitResultNumber(std::string_view label, int n) {
@@ -211,11 +225,24 @@ void SimWatch::Fail(std::string_view what) {
     failedPack_ = (game_->fullDeal ? "full " : "split ") + PackText();
 }
 
+namespace {
+
+void CountCall(std::pair<long long, long long>& count, int seatNo) {
+    ++count.first;
+    if (seatNo == 1) ++count.second;
+}
+
+}  // namespace
+
 void SimWatch::SayCall(int seatNo, std::string_view callWord) {
     ++produced_;
-    auto& [all, seatOne] = *calls_.Find(callWord, WholeText);
-    ++all;
-    if (seatNo == 1) ++seatOne;
+    const auto* kept = calls_.Kept(callWord);
+    if (!kept) return CountNewCall(seatNo, callWord);
+    CountCall(*kept->count, seatNo);
+}
+
+void SimWatch::CountNewCall(int seatNo, std::string_view callWord) {
+    CountCall(*calls_.Remember(callWord, WholeText), seatNo);
 }
 
 void SimWatch::Human(std::string_view fields) {

@@ -88,15 +88,21 @@ private:
         // Two texts whose addresses meet in one place are both kept.
         static constexpr int kWays = 2;
         std::array<Recent, 64 * kWays> recent{};
+        // The kept entry of the text, nullptr when it is not kept. Its callers count a text
+        // kept inline, and one that is not in a call of their own, so that the search saves
+        // no registers.
+        const Recent* Kept(std::string_view text) const;
         // The count of the text's label (`labelOf` gives it, or nothing when the text counts
-        // nowhere); the count is made on first use.
+        // nowhere), found through the map and made on first use; the text is kept.
         using LabelOf = std::optional<std::string_view> (*)(std::string_view text);
-        Count* Find(std::string_view text, LabelOf labelOf);
-        // Finds the count through the map and keeps the text in `set`.
-        [[gnu::noinline]] Count* Remember(Recent* set, std::string_view text, LabelOf labelOf);
+        [[gnu::noinline]] Count* Remember(std::string_view text, LabelOf labelOf);
+        // Where the set of a text at `data` begins in `recent`.
+        static size_t SetStart(const char* data);
     };
 
     void CountResultLine(std::string_view labelOrLine);
+    [[gnu::noinline]] void CountNewResultLine(std::string_view labelOrLine);
+    [[gnu::noinline]] void CountNewCall(int seatNo, std::string_view callWord);
     [[gnu::noinline, gnu::cold]] void FaultyPlay(const THrac& seat, const TKarta& card);
     bool AllowedAt(const THrac& seat, int onTable) const;
     // Reports each card after the lead, of the `count` cards of the trick `leader` leads, that
