@@ -367,9 +367,16 @@ void SimWatch::Settled() {
     roundingAllowed_ += 16 * std::numeric_limits<double>::epsilon() * (magnitude + lastMagnitude_);
     lastMagnitude_ = magnitude;
     if (std::fabs(sum - moneySum_) > 1e-6 * (1 + std::fabs(moneySum_)) + roundingAllowed_)
-        Fail("the money sum changed from " + std::to_string(moneySum_) + " to " +
-             std::to_string(sum));
-    if (!events_) return;
+        MoneyLost(sum);
+    if (events_) EmitMoney();
+}
+
+void SimWatch::MoneyLost(double sum) {
+    Fail("the money sum changed from " + std::to_string(moneySum_) + " to " + std::to_string(sum));
+}
+
+void SimWatch::EmitMoney() {
+    const THra& g = *game_;
     char buf[256];
     std::snprintf(buf, sizeof buf, "{\"money\":[\"%.2f\",\"%.2f\",\"%.2f\"]}", g.Seat(1)->money,
                   g.Seat(2)->money, g.Seat(3)->money);
@@ -383,9 +390,12 @@ void SimWatch::DealEnded() {
     if (g.cardsOnTable > 0 && g.cardsOnTable < 3)
         JudgeTrick(g.trickLeader, g.cardsOnTable, g.tricksPlayed + 1);
     const PackAndPile& p = g.cards;
-    if (p.pileCount != 32 || !DistinctCards(&p.pile[1], 32))
-        Fail("the collected pile does not hold the 32 cards (" + std::to_string(p.pileCount) +
-             " collected)");
+    if (p.pileCount != 32 || !DistinctCards(&p.pile[1], 32)) PileFault();
+}
+
+void SimWatch::PileFault() {
+    Fail("the collected pile does not hold the 32 cards (" +
+         std::to_string(game_->cards.pileCount) + " collected)");
 }
 
 void SimWatch::PrintSummary(std::FILE* out) const {

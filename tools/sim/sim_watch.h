@@ -108,11 +108,16 @@ private:
     // Reports each card after the lead, of the `count` cards of the trick `leader` leads, that
     // the rules did not allow; `trickNo` counts from 1.
     [[gnu::noinline, gnu::cold]] void JudgeTrick(const THrac* leader, int count, int trickNo);
+    // The failures of the checks made once a deal, kept apart so that the checks need no room
+    // for their texts.
+    [[gnu::noinline, gnu::cold]] void MoneyLost(double sum);
+    [[gnu::noinline, gnu::cold]] void PileFault();
     [[gnu::noinline, gnu::cold]] void IllegalPlay(const THrac& seat, const Card& card, int trickNo);
     // Kept out of the functions called for every card and trick, whose checks are all they
     // do when no events are written.
     [[gnu::noinline]] void HumanPlay(const TKarta& card);
     [[gnu::noinline]] void EmitDeal();
+    [[gnu::noinline]] void EmitMoney();
     [[gnu::noinline]] void EmitTrick(const THrac& leader, const Card (&cards)[3],
                                      const THrac& winner);
     void Emit(const std::string& line);
