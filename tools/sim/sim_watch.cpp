@@ -41,7 +41,7 @@ uint32_t Load4(const char* p) {
 }  // namespace
 
 template <class Count>
-bool SimWatch::Tally<Count>::Recent::Holds(std::string_view text) const {
+inline bool SimWatch::Tally<Count>::Recent::Holds(std::string_view text) const {
     return data == text.data() && size == text.size() && SameBytes(bytes, text.data(), size);
 }
 
@@ -180,10 +180,16 @@ void SimWatch::EmitResult(std::string_view line) {
     Emit(line_);
 }
 
-// Written before they are counted, so that nothing of a line is held across the count.
+// A line written is counted where it is written: the functions below then hold nothing of it
+// across a call, and count it without saving registers.
 void SimWatch::AddResultLine(std::string_view text) {
     ++produced_;
-    if (events_) EmitResult(text);
+    if (events_) return WriteResultLine(text);
+    CountResultLine(text);
+}
+
+void SimWatch::WriteResultLine(std::string_view text) {
+    EmitResult(text);
     CountResultLine(text);
 }
 
@@ -191,22 +197,24 @@ void SimWatch::AddResultLine(std::string_view text) {
 // counts with its own label; the line is laid out only when it is written.
 void SimWatch::AddResultAmount(std::string_view label, double amount) {
     ++produced_;
-    if (events_) EmitResultAmount(label, amount);
+    if (events_) return WriteResultAmount(label, amount);
     CountResultLine(label);
 }
 
-void SimWatch::EmitResultAmount(std::string_view label, double amount) {
+void SimWatch::WriteResultAmount(std::string_view label, double amount) {
     EmitResult(FormatResultAmountLine(label, amount, DecimalSeparator()));
+    CountResultLine(label);
 }
 
 void SimWatch::AddResultNumber(std::string_view label, int n) {
     ++produced_;
-    if (events_) EmitResultNumber(label, n);
+    if (events_) return WriteResultNumber(label, n);
     CountResultLine(label);
 }
 
-void SimWatch::EmitResultNumber(std::string_view label, int n) {
+void SimWatch::WriteResultNumber(std::string_view label, int n) {
     EmitResult(PadRight(label, 30) + std::to_string(n));
+    CountResultLine(label);
 }
 
 std::string SimWatch::PackText() const {

@@ -83,7 +83,7 @@ private:
             Count* count = nullptr;    // nullptr: the text counts nowhere
             char bytes[kKeptBytes];
             // Whether the text is the one kept, at the same address.
-            bool Holds(std::string_view text) const;
+            [[gnu::always_inline]] bool Holds(std::string_view text) const;
         };
         // Two texts whose addresses meet in one place are both kept.
         static constexpr int kWays = 2;
@@ -123,8 +123,10 @@ private:
     void Emit(const std::string& line);
     // A result line as a "result" event.
     void EmitResult(std::string_view line);
-    [[gnu::noinline]] void EmitResultAmount(std::string_view label, double amount);
-    [[gnu::noinline]] void EmitResultNumber(std::string_view label, int n);
+    // A result line written as an event and counted.
+    [[gnu::noinline]] void WriteResultLine(std::string_view text);
+    [[gnu::noinline]] void WriteResultAmount(std::string_view label, double amount);
+    [[gnu::noinline]] void WriteResultNumber(std::string_view label, int n);
     std::string PackText() const;
 
     bool events_;
