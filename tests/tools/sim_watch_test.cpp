@@ -89,7 +89,7 @@ TEST(SimWatchChecks, DistinctCards) {
 }
 
 // The runner judges a card against the rules once its trick is complete, or at the deal's end
-// when the trick was left unfinished: the seat's hand at its play is its hand then and the card.
+// when the trick was left unfinished, each card against the hand its seat held as it played.
 // Cards from blank-separated "S_R" codes.
 std::vector<Card> Cards(std::string_view codes) {
     std::vector<Card> cards;
@@ -101,7 +101,7 @@ std::vector<Card> Cards(std::string_view codes) {
 }
 
 // The runner judges a card against the rules once its trick is complete, or at the deal's end
-// when the trick was left unfinished: the seat's hand at its play is its hand then and the card.
+// when the trick was left unfinished, each card against the hand its seat held as it played.
 // Seat 2 leads; seat 3 holds one card of the led suit, seat 1 none and a trump.
 TEST(SimWatchChecks, EachCardIsJudgedAsTheRuleStoodAtItsPlay) {
     const struct {

@@ -294,10 +294,11 @@ void SimWatch::TalonLaid(const THrac& seat) {
 void SimWatch::CardPlaying(const THrac& seat, const TKarta& card) {
     // The seat on turn plays a card it holds, from one of the ten slots a hand plays from
     // (SlotOf's test, without working out the slot). Whether the rules allowed the card is
-    // judged with its trick.
+    // judged with its trick, from the hand kept here.
     const std::less<const TKarta*> before;
     const bool inSlots = !before(&card, &seat.hand[1]) && !before(&seat.hand[10], &card);
     if (&seat != game_->onTurn || !inSlots || card.state != inHand) return FaultyPlay(seat, card);
+    heldAtPlay_[seat.seatNo & 3u] = seat.HeldCards();
     // The human's card is his decision: written before anything the play writes.
     if (seat.IsHuman()) HumanPlay(card);
 }
@@ -310,6 +311,7 @@ void SimWatch::HumanPlay(const TKarta& card) {
 // need no registers saved.
 void SimWatch::FaultyPlay(const THrac& seat, const TKarta& card) {
     const THra& g = *game_;
+    heldAtPlay_[seat.seatNo & 3u] = seat.HeldCards();
     // The cards before this one in the trick are reported first, as they were played first.
     JudgeTrick(g.trickLeader, g.cardsOnTable, g.tricksPlayed + 1);
     if (&seat != g.onTurn) Fail("seat " + std::to_string(seat.seatNo) + " played out of turn");
@@ -321,10 +323,10 @@ void SimWatch::FaultyPlay(const THrac& seat, const TKarta& card) {
 }
 
 // The card the seat played to a trick, as the rule stood at its play: `onTable` cards before
-// it, and the seat's hand then, which is what it holds now and the card.
+// it, and the seat's hand then, kept when it played.
 bool SimWatch::AllowedAt(const THrac& seat, int onTable) const {
     const Card& card = seat.playedCard;
-    return PlayRule(*game_, onTable, seat.HeldCards() | CardBit(card.suit, card.rank)).Allows(card);
+    return PlayRule(*game_, onTable, heldAtPlay_[seat.seatNo & 3u]).Allows(card);
 }
 
 void SimWatch::JudgeTrick(const THrac* leader, int count, int trickNo) {

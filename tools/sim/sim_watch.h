@@ -145,6 +145,7 @@ private:
     Tally<std::pair<long long, long long>> calls_;  // all seats, seat 1
     long long produced_ = 0;
     int highestFlek_ = 0;
+    std::array<uint32_t, 4> heldAtPlay_{};  // by seat number: its hand as it played its card
 };
 
 // Whether the n cards are n different cards of the pack.
