@@ -96,16 +96,7 @@ std::vector<SuitCase> SuitCases() {
          .log = {"Protihráči uhráli 20", "Uhrál jsi 70", "Získal jsi 16.00"},
          .change = {16, -8, -8},
          .sound = "wavs\\hura.wav"},
-        // The highest level a deal reaches, and one beyond it: its label is laid out apart.
-        {.name = "FlekChot",
-         .points = {70, 10, 10},
-         .flek = 10,
-         .lines = {Score("Uhrál jsi", 70), Score("Protihráči uhráli", 20), kRule,
-                   Amount("Základ hry ", "1.00"), Amount("Fleknuto 10x choť", "1024.00"), kRule,
-                   Amount("Získal jsi", "2048.00")},
-         .log = {"Protihráči uhráli 20", "Uhrál jsi 70", "Získal jsi 2048.00"},
-         .change = {2048, -1024, -1024},
-         .sound = "wavs\\hura.wav"},
+        // A level beyond those a deal reaches: its label is laid out apart.
         {.name = "FlekBeyondTheLevels",
          .points = {70, 10, 10},
          .flek = 11,

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -88,34 +87,29 @@ TEST(SimWatchChecks, DistinctCards) {
         }
 }
 
-// The runner judges a card against the rules once its trick is complete, or at the deal's end
-// when the trick was left unfinished, each card against the hand its seat held as it played.
-// Cards from blank-separated "S_R" codes.
-std::vector<Card> Cards(std::string_view codes) {
-    std::vector<Card> cards;
-    for (size_t at = 0, end; at < codes.size(); at = end + 1) {
-        end = std::min(codes.find(' ', at), codes.size());
-        if (!ParseCardCode(codes.substr(at, end - at), cards.emplace_back())) ADD_FAILURE();
-    }
-    return cards;
-}
-
-// The runner judges a card against the rules once its trick is complete, or at the deal's end
-// when the trick was left unfinished, each card against the hand its seat held as it played.
-// Seat 2 leads; seat 3 holds one card of the led suit, seat 1 none and a trump.
+// The runner judges each card against the hand its seat held as it played, once its trick is
+// complete, or at the deal's end when the trick was left unfinished. Seat 2 leads; seat 3 holds
+// one card of the led suit, seat 1 none and a trump.
 TEST(SimWatchChecks, EachCardIsJudgedAsTheRuleStoodAtItsPlay) {
+    const std::vector<Card> hands[3] = {
+        {{1, 10}, {2, 7}, {3, 8}}, {{0, 14}, {1, 8}}, {{0, 7}, {1, 9}, {3, 7}}};
     const struct {
-        std::vector<int> seats;  // in the order they play
-        const char* cards;
+        std::vector<std::pair<int, Card>> plays;  // seat and card, in order
         bool taken;           // the trick is taken, else the deal ends with it on the table
         const char* failure;  // the first reported, past "deal N: "
     } cases[] = {
-        {{2, 3, 1}, "0_14 0_7 3_8", true, ""},
-        {{2, 3, 1}, "0_14 1_9 3_8", true, "seat 3 played 1_9 against the rules (trick 1)"},
-        {{2, 3, 1}, "0_14 0_7 2_7", true, "seat 1 played 2_7 against the rules (trick 1)"},
-        {{2, 3}, "0_14 1_9", false, "seat 3 played 1_9 against the rules (trick 1)"},
+        {{{2, {0, 14}}, {3, {0, 7}}, {1, {3, 8}}}, true, ""},
+        {{{2, {0, 14}}, {3, {1, 9}}, {1, {3, 8}}},
+         true,
+         "seat 3 played 1_9 against the rules (trick 1)"},
+        {{{2, {0, 14}}, {3, {0, 7}}, {1, {2, 7}}},
+         true,
+         "seat 1 played 2_7 against the rules (trick 1)"},
+        {{{2, {0, 14}}, {3, {1, 9}}}, false, "seat 3 played 1_9 against the rules (trick 1)"},
         // Reported as played: before the next card's fault of turn.
-        {{2, 3, 3}, "0_14 1_9 0_7", false, "seat 3 played 1_9 against the rules (trick 1)"},
+        {{{2, {0, 14}}, {3, {1, 9}}, {3, {0, 7}}},
+         false,
+         "seat 3 played 1_9 against the rules (trick 1)"},
     };
     for (const auto& c : cases) {
         SimWatch watch(false, nullptr);
@@ -126,24 +120,23 @@ TEST(SimWatchChecks, EachCardIsJudgedAsTheRuleStoodAtItsPlay) {
         watch.Attach(g);
         g.contractKind = Barva;
         g.trumpCard = Card{3, 12, 0};
-        for (auto [no, codes] :
-             {std::pair{1, "1_10 2_7 3_8"}, {2, "0_14 1_8"}, {3, "0_7 1_9 3_7"}}) {
+        g.declarer = g.Seat(2);
+        for (int no = 1; no <= 3; ++no) {
             THrac& seat = *g.Seat(no);
-            int slot = 0;
-            for (const Card& card : Cards(codes)) {
-                seat.hand[size_t(++slot)].SetTriple(card);
-                seat.hand[size_t(slot)].state = inHand;
+            const std::vector<Card>& hand = hands[no - 1];
+            for (size_t i = 0; i < hand.size(); ++i) {
+                seat.hand[i + 1].SetTriple(hand[i]);
+                seat.hand[i + 1].state = inHand;
             }
-            seat.cardCount = uint8_t(slot);
+            seat.cardCount = uint8_t(hand.size());
             seat.RecountHand();
             seat.StrengthPass();
         }
-        g.declarer = g.Seat(2);
-        const std::vector<Card> played = Cards(c.cards);
-        for (size_t i = 0; i < played.size(); ++i) {
-            THrac& seat = *g.Seat(c.seats[i]);
+        for (size_t i = 0; i < c.plays.size(); ++i) {
+            auto [no, card] = c.plays[i];
             g.onTurn = g.Seat(int((1 + i) % 3 + 1));
-            g.PlayStep(seat, seat.hand[size_t(seat.FindCard(played[i].suit, played[i].rank))]);
+            g.PlayStep(*g.Seat(no),
+                       g.Seat(no)->hand[size_t(g.Seat(no)->FindCard(card.suit, card.rank))]);
         }
         if (c.taken)
             g.TrickTimerFired();
@@ -151,7 +144,7 @@ TEST(SimWatchChecks, EachCardIsJudgedAsTheRuleStoodAtItsPlay) {
             watch.DealEnded();
         const std::string& failure = watch.failure();
         EXPECT_EQ(failure.empty() ? failure : failure.substr(failure.find(": ") + 2), c.failure)
-            << c.cards;
+            << c.failure;
     }
 }
 
