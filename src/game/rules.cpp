@@ -13,6 +13,18 @@ double BaseStake(const RuleSet& rules) {
     return IsUsableStake(value) ? value : 0.1;
 }
 
+namespace {
+
+// A stake's text is a few bytes: compared here rather than through the library's call.
+bool SameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+
+}  // namespace
+
 double StakeReader::Read(const RuleSet& rules, Stake which) {
     const std::string* text = &rules.zakladHry;
     double def = 0;
@@ -34,7 +46,7 @@ double StakeReader::Read(const RuleSet& rules, Stake which) {
     }
     const char separator = which == Base ? 0 : DecimalSeparator();
     Remembered& r = remembered_[which];
-    if (r.known && r.separator == separator && r.text == *text) return r.value;
+    if (r.known && r.separator == separator && SameText(r.text, *text)) return r.value;
     r.known = true;
     r.separator = separator;
     r.text = *text;

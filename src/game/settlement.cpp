@@ -12,6 +12,7 @@
 //
 // Settling an amount a means the declarer receives 2a and each defender pays a.
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -38,9 +39,10 @@ bool IsTrumpSeven(const Card& c, uint8_t trump) {
     return c.suit == trump && c.rank == kSeven;
 }
 
-// "Fleknuto 3x re", built without the heap: a settlement touches it on every suit game.
+// "Fleknuto 3x re", built without the heap.
 class FlekLabel {
 public:
+    FlekLabel() = default;
     explicit FlekLabel(int flekCount) {
         Append("Fleknuto ");
         n_ = size_t(std::to_chars(text_ + n_, text_ + sizeof text_, flekCount).ptr - text_);
@@ -58,6 +60,19 @@ private:
     char text_[64];
     size_t n_ = 0;
 };
+
+// A settlement shows one on every suit game: the levels a deal can reach are laid out once, a
+// level beyond them in `other`.
+std::string_view FlekLabelText(int flekCount, FlekLabel& other) {
+    static const auto kLabels = [] {
+        std::array<FlekLabel, kMaxFlek + 1> t;
+        for (int i = 0; i <= kMaxFlek; ++i) t[size_t(i)] = FlekLabel(i);
+        return t;
+    }();
+    if (flekCount <= kMaxFlek) return kLabels[size_t(flekCount)];
+    other = FlekLabel(flekCount);
+    return other;
+}
 
 }  // namespace
 
@@ -203,7 +218,7 @@ double THra::SuitGameValue(int d, int o) {
     double g = BaseStake();
     AddResultAmount("Základ hry ", g);
     g = Doubled(g, flekCount);
-    if (resultShown_) AddResultAmount(FlekLabel(flekCount), g);
+    if (FlekLabel other; resultShown_) AddResultAmount(FlekLabelText(flekCount, other), g);
     if (TrumpSuit() == kHearts && r.herce) {
         g *= 2;
         AddResultAmount("Červené", g);
@@ -323,7 +338,7 @@ void THra::SettleBetlDurch(THrac* w) {
     LogLine(log);
     AddResultAmount(label, g);
     g = Doubled(g, flekCount);
-    if (resultShown_) AddResultAmount(FlekLabel(flekCount), g);
+    if (FlekLabel other; resultShown_) AddResultAmount(FlekLabelText(flekCount, other), g);
     Transfer(declarer, declarerWon ? g : -g, true);
 
     AddResultLine(kRule);

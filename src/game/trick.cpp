@@ -121,6 +121,8 @@ THrac* THra::TrickWinner(int cards, bool* single) const {
         return c.suit == led ? c.rank : 0;
     };
     THrac* s = trickLeader;
+    // At most two cards follow the lead: the loop is laid out whole.
+#pragma GCC unroll 2
     for (int i = 1; i < cards; ++i) {
         s = s->next;
         const int v = value(s->playedCard), b = value(best->playedCard);
@@ -136,7 +138,6 @@ THrac* THra::TrickWinner(int cards, bool* single) const {
 }
 
 THrac* THra::EvaluateTrick() {
-    moneyBase = seats[0]->money;
     ++tricksPlayed;
     THrac* L = trickLeader;
     THrac* M = L->next;
@@ -159,6 +160,7 @@ THrac* THra::EvaluateTrick() {
         view_->EnableNewGame(true);
         view_->EnableRulesMenu(true);
         winner->points = uint8_t(winner->points + 10);  // the last trick
+        moneyBase = seats[0]->money;                    // nothing moves money before the settlement
         SettleSuitGame(winner);
         return winner;
     }
@@ -167,6 +169,7 @@ THrac* THra::EvaluateTrick() {
     const bool lost = contractKind == Betl ? winner == declarer : winner != declarer;
     if (lost && tricksPlayed < 10) EndEarly();
     if (tricksPlayed < 10) return winner;
+    moneyBase = seats[0]->money;
     SettleBetlDurch(winner);
     return winner;
 }

@@ -23,7 +23,11 @@
 // choice, the controller's check and the runner's), so it is defined here to be inlined.
 class PlayRule {
 public:
-    PlayRule(const THra& game, const THrac& seat);
+    PlayRule(const THra& game, const THrac& seat)
+        : PlayRule(game, game.cardsOnTable, seat.HeldCards()) {}
+    // The rule as it stood for a seat that held `held` when `onTable` cards of the trick lay
+    // before its own: a check made once the trick is complete.
+    PlayRule(const THra& game, int onTable, uint32_t held);
     // By suit and rank alone, so that a caller may name the card without its strength.
     bool Allows(const Card& card) const { return AllowsBit(CardBit(card.suit, card.rank)); }
     // The same for a card's CardBit already at hand.
@@ -68,14 +72,12 @@ inline uint32_t StrongerCards(uint8_t suit, uint8_t strength, uint8_t contractKi
 
 }  // namespace play_rule_detail
 
-inline PlayRule::PlayRule(const THra& game, const THrac& seat) {
-    const int c = game.cardsOnTable;
+inline PlayRule::PlayRule(const THra& game, int c, uint32_t held) {
     if (c == 0) return;
     // Each branch reads only what it needs: the rule is worked out for every card played, and
     // the values of a branch not taken would only crowd the registers.
     const THrac* leader = game.trickLeader;
     const Card& led = leader->playedCard;
-    const uint32_t held = seat.HeldCards();
     const uint32_t ledCards = SuitBits(led.suit);
     if (held & ledCards) {
         // The card to beat: the led card, or the second card if it followed suit and is

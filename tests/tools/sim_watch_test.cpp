@@ -9,6 +9,8 @@
 #include <map>
 
 #include "base/text_format.h"
+#include "deal/random.h"
+#include "robot/trobot.h"
 
 namespace {
 
@@ -83,6 +85,67 @@ TEST(SimWatchChecks, DistinctCards) {
             bad[i] = c;
             EXPECT_EQ(DistinctCards(bad, 32), SameCard(pack[i], c)) << int(c.rank) << " " << i;
         }
+}
+
+// The runner judges each card against the hand its seat held as it played, once its trick is
+// complete, or at the deal's end when the trick was left unfinished. Seat 2 leads; seat 3 holds
+// one card of the led suit, seat 1 none and a trump.
+TEST(SimWatchChecks, EachCardIsJudgedAsTheRuleStoodAtItsPlay) {
+    const std::vector<Card> hands[3] = {
+        {{1, 10}, {2, 7}, {3, 8}}, {{0, 14}, {1, 8}}, {{0, 7}, {1, 9}, {3, 7}}};
+    const struct {
+        std::vector<std::pair<int, Card>> plays;  // seat and card, in order
+        bool taken;           // the trick is taken, else the deal ends with it on the table
+        const char* failure;  // the first reported, past "deal N: "
+    } cases[] = {
+        {{{2, {0, 14}}, {3, {0, 7}}, {1, {3, 8}}}, true, ""},
+        {{{2, {0, 14}}, {3, {1, 9}}, {1, {3, 8}}},
+         true,
+         "seat 3 played 1_9 against the rules (trick 1)"},
+        {{{2, {0, 14}}, {3, {0, 7}}, {1, {2, 7}}},
+         true,
+         "seat 1 played 2_7 against the rules (trick 1)"},
+        {{{2, {0, 14}}, {3, {1, 9}}}, false, "seat 3 played 1_9 against the rules (trick 1)"},
+        // Reported as played: before the next card's fault of turn.
+        {{{2, {0, 14}}, {3, {1, 9}}, {3, {0, 7}}},
+         false,
+         "seat 3 played 1_9 against the rules (trick 1)"},
+    };
+    for (const auto& c : cases) {
+        SimWatch watch(false, nullptr);
+        FixedRules rules;
+        SeededRandom random(1);
+        THra g({&watch, &watch, &watch, nullptr, &rules, &random, &watch},
+               [](THra& game, int no) { return std::make_unique<TRobot>(game, no); });
+        watch.Attach(g);
+        g.contractKind = Barva;
+        g.trumpCard = Card{3, 12, 0};
+        g.declarer = g.Seat(2);
+        for (int no = 1; no <= 3; ++no) {
+            THrac& seat = *g.Seat(no);
+            const std::vector<Card>& hand = hands[no - 1];
+            for (size_t i = 0; i < hand.size(); ++i) {
+                seat.hand[i + 1].SetTriple(hand[i]);
+                seat.hand[i + 1].state = inHand;
+            }
+            seat.cardCount = uint8_t(hand.size());
+            seat.RecountHand();
+            seat.StrengthPass();
+        }
+        for (size_t i = 0; i < c.plays.size(); ++i) {
+            auto [no, card] = c.plays[i];
+            g.onTurn = g.Seat(int((1 + i) % 3 + 1));
+            g.PlayStep(*g.Seat(no),
+                       g.Seat(no)->hand[size_t(g.Seat(no)->FindCard(card.suit, card.rank))]);
+        }
+        if (c.taken)
+            g.TrickTimerFired();
+        else
+            watch.DealEnded();
+        const std::string& failure = watch.failure();
+        EXPECT_EQ(failure.empty() ? failure : failure.substr(failure.find(": ") + 2), c.failure)
+            << c.failure;
+    }
 }
 
 }  // namespace

@@ -25,8 +25,9 @@ uint32_t Load4(const char* p) {
 }
 
 // Whether n bytes at a and at b agree. The runner's texts are a few dozen bytes at most, too
-// short for the library's comparison to pay for its call; overlapping loads cover the tail.
-bool SameBytes(const char* a, const char* b, size_t n) {
+// short for the library's comparison to pay for its call, or for one of their own; overlapping
+// loads cover the tail.
+[[gnu::always_inline]] inline bool SameBytes(const char* a, const char* b, size_t n) {
     if (n > 16) {
         for (size_t i = 0; i + 8 < n; i += 8)
             if (Load8(a + i) != Load8(b + i)) return false;
@@ -40,7 +41,7 @@ bool SameBytes(const char* a, const char* b, size_t n) {
 }  // namespace
 
 template <class Count>
-bool SimWatch::Tally<Count>::Recent::Holds(std::string_view text) const {
+inline bool SimWatch::Tally<Count>::Recent::Holds(std::string_view text) const {
     return data == text.data() && size == text.size() && SameBytes(bytes, text.data(), size);
 }
 
@@ -76,9 +77,11 @@ void AppendCode(std::string& out, const Card& c) {
 
 }  // namespace
 
-// A card of no suit or rank adds no card to the set, so n distinct cards are n cards.
+// A card of no suit or rank adds no card to the set, so n distinct cards are n cards; 32 of
+// them are the whole set, which needs no count.
 bool DistinctCards(const Card* cards, int n) {
-    return CountCards(CardSetOf(cards, n)) == n;
+    const uint32_t set = CardSetOf(cards, n);
+    return n == 32 ? set == ~0u : CountCards(set) == n;
 }
 
 void AppendJsonString(std::string& out, std::string_view text) {
@@ -125,17 +128,23 @@ void SimWatch::ShowMessage(std::string_view text) {
 }
 
 template <class Count>
-Count* SimWatch::Tally<Count>::Find(std::string_view text, LabelOf labelOf) {
+size_t SimWatch::Tally<Count>::SetStart(const char* data) {
     // The texts' addresses lie a few bytes apart; the multiplication spreads them over the sets.
-    const auto address = reinterpret_cast<uintptr_t>(text.data());
-    Recent* set = &recent[((address * 0x9E3779B97F4A7C15u) >> 58) * kWays];
-    for (int way = 0; way < kWays; ++way)
-        if (set[way].Holds(text)) return set[way].count;
-    return Remember(set, text, labelOf);
+    const auto address = reinterpret_cast<uintptr_t>(data);
+    return ((address * 0x9E3779B97F4A7C15u) >> 58) * kWays;
 }
 
 template <class Count>
-Count* SimWatch::Tally<Count>::Remember(Recent* set, std::string_view text, LabelOf labelOf) {
+auto SimWatch::Tally<Count>::Kept(std::string_view text) const -> const Recent* {
+    const Recent* set = &recent[SetStart(text.data())];
+    static_assert(kWays == 2);
+    if (set[0].Holds(text)) return &set[0];
+    if (set[1].Holds(text)) return &set[1];
+    return nullptr;
+}
+
+template <class Count>
+Count* SimWatch::Tally<Count>::Remember(std::string_view text, LabelOf labelOf) {
     Count* count = nullptr;
     if (const auto label = labelOf(text)) {
         auto it = map.find(*label);
@@ -144,6 +153,7 @@ Count* SimWatch::Tally<Count>::Remember(Recent* set, std::string_view text, Labe
     }
     if (text.size() <= kKeptBytes) {
         // The text met longest ago in this set makes room.
+        Recent* set = &recent[SetStart(text.data())];
         std::move_backward(set, set + kWays - 1, set + kWays);
         set[0].data = text.data();
         set[0].size = text.size();
@@ -154,7 +164,13 @@ Count* SimWatch::Tally<Count>::Remember(Recent* set, std::string_view text, Labe
 }
 
 void SimWatch::CountResultLine(std::string_view text) {
-    if (long long* n = resultLines_.Find(text, ResultLabel)) ++*n;
+    const auto* kept = resultLines_.Kept(text);
+    if (!kept) return CountNewResultLine(text);
+    if (kept->count) ++*kept->count;
+}
+
+void SimWatch::CountNewResultLine(std::string_view text) {
+    if (long long* n = resultLines_.Remember(text, ResultLabel)) ++*n;
 }
 
 void SimWatch::EmitResult(std::string_view line) {
@@ -164,32 +180,41 @@ void SimWatch::EmitResult(std::string_view line) {
     Emit(line_);
 }
 
+// A line written is counted where it is written: the functions below then hold nothing of it
+// across a call, and count it without saving registers.
 void SimWatch::AddResultLine(std::string_view text) {
     ++produced_;
+    if (events_) return WriteResultLine(text);
     CountResultLine(text);
-    if (events_) EmitResult(text);
+}
+
+void SimWatch::WriteResultLine(std::string_view text) {
+    EmitResult(text);
+    CountResultLine(text);
 }
 
 // The label itself is counted, so that a long amount cutting the shown label short still
 // counts with its own label; the line is laid out only when it is written.
 void SimWatch::AddResultAmount(std::string_view label, double amount) {
     ++produced_;
+    if (events_) return WriteResultAmount(label, amount);
     CountResultLine(label);
-    if (events_) EmitResultAmount(label, amount);
 }
 
-void SimWatch::EmitResultAmount(std::string_view label, double amount) {
+void SimWatch::WriteResultAmount(std::string_view label, double amount) {
     EmitResult(FormatResultAmountLine(label, amount, DecimalSeparator()));
+    CountResultLine(label);
 }
 
 void SimWatch::AddResultNumber(std::string_view label, int n) {
     ++produced_;
+    if (events_) return WriteResultNumber(label, n);
     CountResultLine(label);
-    if (events_) EmitResultNumber(label, n);
 }
 
-void SimWatch::EmitResultNumber(std::string_view label, int n) {
+void SimWatch::WriteResultNumber(std::string_view label, int n) {
     EmitResult(PadRight(label, 30) + std::to_string(n));
+    CountResultLine(label);
 }
 
 std::string SimWatch::PackText() const {
@@ -208,11 +233,24 @@ void SimWatch::Fail(std::string_view what) {
     failedPack_ = (game_->fullDeal ? "full " : "split ") + PackText();
 }
 
+namespace {
+
+void CountCall(std::pair<long long, long long>& count, int seatNo) {
+    ++count.first;
+    if (seatNo == 1) ++count.second;
+}
+
+}  // namespace
+
 void SimWatch::SayCall(int seatNo, std::string_view callWord) {
     ++produced_;
-    auto& [all, seatOne] = *calls_.Find(callWord, WholeText);
-    ++all;
-    if (seatNo == 1) ++seatOne;
+    const auto* kept = calls_.Kept(callWord);
+    if (!kept) return CountNewCall(seatNo, callWord);
+    CountCall(*kept->count, seatNo);
+}
+
+void SimWatch::CountNewCall(int seatNo, std::string_view callWord) {
+    CountCall(*calls_.Remember(callWord, WholeText), seatNo);
 }
 
 void SimWatch::Human(std::string_view fields) {
@@ -228,7 +266,10 @@ void SimWatch::Dealt() {
     humanEvents_.clear();
     if (!DistinctCards(&game_->cards.pack[1], 32))
         Fail("the dealt cards are not 32 distinct cards");
-    if (!events_) return;
+    if (events_) EmitDeal();
+}
+
+void SimWatch::EmitDeal() {
     line_ = "{\"deal\":{\"number\":" + std::to_string(game_->gamesPlayed) +
             ",\"forehand\":" + std::to_string(game_->forehand->seatNo) +
             ",\"full\":" + (game_->fullDeal ? "true" : "false") + ",\"pack\":[";
@@ -251,36 +292,65 @@ void SimWatch::TalonLaid(const THrac& seat) {
 }
 
 void SimWatch::CardPlaying(const THrac& seat, const TKarta& card) {
-    // The human's card is his decision: written before anything the play writes.
-    if (seat.IsHuman()) HumanPlay(card);
-    const THra& g = *game_;
-    // One of the ten slots a hand plays from (SlotOf's test, without working out the slot).
+    // The seat on turn plays a card it holds, from one of the ten slots a hand plays from
+    // (SlotOf's test, without working out the slot). Whether the rules allowed the card is
+    // judged with its trick, from the hand kept here.
     const std::less<const TKarta*> before;
     const bool inSlots = !before(&card, &seat.hand[1]) && !before(&seat.hand[10], &card);
-    if (&seat != g.onTurn || !inSlots || card.state != inHand ||
-        !IsLegalPlay(g, seat, card.triple()))
-        FaultyPlay(seat, card);
+    if (&seat != game_->onTurn || !inSlots || card.state != inHand) return FaultyPlay(seat, card);
+    heldAtPlay_[seat.seatNo & 3u] = seat.HeldCards();
+    // The human's card is his decision: written before anything the play writes.
+    if (seat.IsHuman()) HumanPlay(card);
 }
 
 void SimWatch::HumanPlay(const TKarta& card) {
     Human("\"play\":\"" + CardCode(card.triple()) + "\"");
 }
 
-// Kept apart from the checks, which run for every card.
+// Kept apart from the checks, which run for every card: the checks end in a call, so that they
+// need no registers saved.
 void SimWatch::FaultyPlay(const THrac& seat, const TKarta& card) {
     const THra& g = *game_;
+    heldAtPlay_[seat.seatNo & 3u] = seat.HeldCards();
+    // The cards before this one in the trick are reported first, as they were played first.
+    JudgeTrick(g.trickLeader, g.cardsOnTable, g.tricksPlayed + 1);
     if (&seat != g.onTurn) Fail("seat " + std::to_string(seat.seatNo) + " played out of turn");
     const int slot = seat.SlotOf(card);
     if (slot < 1 || slot > 10 || card.state != inHand)
         Fail("seat " + std::to_string(seat.seatNo) + " played a card it does not hold");
-    if (!IsLegalPlay(g, seat, card.triple()))
-        Fail("seat " + std::to_string(seat.seatNo) + " played " + CardCode(card.triple()) +
-             " against the rules (trick " + std::to_string(g.tricksPlayed + 1) + ")");
+    if (!IsLegalPlay(g, seat, card.triple())) IllegalPlay(seat, card.triple(), g.tricksPlayed + 1);
+    if (seat.IsHuman()) HumanPlay(card);
+}
+
+// The card the seat played to a trick, as the rule stood at its play: `onTable` cards before
+// it, and the seat's hand then, kept when it played.
+bool SimWatch::AllowedAt(const THrac& seat, int onTable) const {
+    const Card& card = seat.playedCard;
+    return PlayRule(*game_, onTable, heldAtPlay_[seat.seatNo & 3u]).Allows(card);
+}
+
+void SimWatch::JudgeTrick(const THrac* leader, int count, int trickNo) {
+    const THrac* seat = leader;
+    for (int i = 1; i < count; ++i) {
+        seat = seat->next;
+        if (!AllowedAt(*seat, i)) IllegalPlay(*seat, seat->playedCard, trickNo);
+    }
+}
+
+void SimWatch::IllegalPlay(const THrac& seat, const Card& card, int trickNo) {
+    Fail("seat " + std::to_string(seat.seatNo) + " played " + CardCode(card) +
+         " against the rules (trick " + std::to_string(trickNo) + ")");
 }
 
 void SimWatch::TrickEvaluated(const THrac& leader, const Card (&cards)[3], const THrac& winner) {
     ++tricksThisDeal_;
+    // Written first, so that the judging below holds nothing of it in registers.
     if (events_) EmitTrick(leader, cards, winner);
+    // A lead is always allowed; the two cards after it are judged here, each with its place
+    // in the trick known, and named only when one was not allowed.
+    const THrac& second = *leader.next;
+    if (!AllowedAt(second, 1) || !AllowedAt(*second.next, 2))
+        JudgeTrick(&leader, 3, game_->tricksPlayed);
     if (game_->flekCount > kMaxFlek) Fail("flekCount above 10");
 }
 
@@ -307,9 +377,16 @@ void SimWatch::Settled() {
     roundingAllowed_ += 16 * std::numeric_limits<double>::epsilon() * (magnitude + lastMagnitude_);
     lastMagnitude_ = magnitude;
     if (std::fabs(sum - moneySum_) > 1e-6 * (1 + std::fabs(moneySum_)) + roundingAllowed_)
-        Fail("the money sum changed from " + std::to_string(moneySum_) + " to " +
-             std::to_string(sum));
-    if (!events_) return;
+        MoneyLost(sum);
+    if (events_) EmitMoney();
+}
+
+void SimWatch::MoneyLost(double sum) {
+    Fail("the money sum changed from " + std::to_string(moneySum_) + " to " + std::to_string(sum));
+}
+
+void SimWatch::EmitMoney() {
+    const THra& g = *game_;
     char buf[256];
     std::snprintf(buf, sizeof buf, "{\"money\":[\"%.2f\",\"%.2f\",\"%.2f\"]}", g.Seat(1)->money,
                   g.Seat(2)->money, g.Seat(3)->money);
@@ -318,10 +395,17 @@ void SimWatch::Settled() {
 }
 
 void SimWatch::DealEnded() {
-    const PackAndPile& p = game_->cards;
-    if (p.pileCount != 32 || !DistinctCards(&p.pile[1], 32))
-        Fail("the collected pile does not hold the 32 cards (" + std::to_string(p.pileCount) +
-             " collected)");
+    // A deal left with a trick unfinished: its cards have not been judged yet.
+    const THra& g = *game_;
+    if (g.cardsOnTable > 0 && g.cardsOnTable < 3)
+        JudgeTrick(g.trickLeader, g.cardsOnTable, g.tricksPlayed + 1);
+    const PackAndPile& p = g.cards;
+    if (p.pileCount != 32 || !DistinctCards(&p.pile[1], 32)) PileFault();
+}
+
+void SimWatch::PileFault() {
+    Fail("the collected pile does not hold the 32 cards (" +
+         std::to_string(game_->cards.pileCount) + " collected)");
 }
 
 void SimWatch::PrintSummary(std::FILE* out) const {

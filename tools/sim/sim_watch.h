@@ -83,31 +83,50 @@ private:
             Count* count = nullptr;    // nullptr: the text counts nowhere
             char bytes[kKeptBytes];
             // Whether the text is the one kept, at the same address.
-            bool Holds(std::string_view text) const;
+            [[gnu::always_inline]] bool Holds(std::string_view text) const;
         };
         // Two texts whose addresses meet in one place are both kept.
         static constexpr int kWays = 2;
         std::array<Recent, 64 * kWays> recent{};
+        // The kept entry of the text, nullptr when it is not kept. Its callers count a text
+        // kept inline, and one that is not in a call of their own, so that the search saves
+        // no registers.
+        const Recent* Kept(std::string_view text) const;
         // The count of the text's label (`labelOf` gives it, or nothing when the text counts
-        // nowhere); the count is made on first use.
+        // nowhere), found through the map and made on first use; the text is kept.
         using LabelOf = std::optional<std::string_view> (*)(std::string_view text);
-        Count* Find(std::string_view text, LabelOf labelOf);
-        // Finds the count through the map and keeps the text in `set`.
-        [[gnu::noinline]] Count* Remember(Recent* set, std::string_view text, LabelOf labelOf);
+        [[gnu::noinline]] Count* Remember(std::string_view text, LabelOf labelOf);
+        // Where the set of a text at `data` begins in `recent`.
+        static size_t SetStart(const char* data);
     };
 
     void CountResultLine(std::string_view labelOrLine);
+    [[gnu::noinline]] void CountNewResultLine(std::string_view labelOrLine);
+    [[gnu::noinline]] void CountNewCall(int seatNo, std::string_view callWord);
     [[gnu::noinline, gnu::cold]] void FaultyPlay(const THrac& seat, const TKarta& card);
+    bool AllowedAt(const THrac& seat, int onTable) const;
+    // Reports each card after the lead, of the `count` cards of the trick `leader` leads, that
+    // the rules did not allow; `trickNo` counts from 1.
+    [[gnu::noinline, gnu::cold]] void JudgeTrick(const THrac* leader, int count, int trickNo);
+    // The failures of the checks made once a deal, kept apart so that the checks need no room
+    // for their texts.
+    [[gnu::noinline, gnu::cold]] void MoneyLost(double sum);
+    [[gnu::noinline, gnu::cold]] void PileFault();
+    [[gnu::noinline, gnu::cold]] void IllegalPlay(const THrac& seat, const Card& card, int trickNo);
     // Kept out of the functions called for every card and trick, whose checks are all they
     // do when no events are written.
     [[gnu::noinline]] void HumanPlay(const TKarta& card);
+    [[gnu::noinline]] void EmitDeal();
+    [[gnu::noinline]] void EmitMoney();
     [[gnu::noinline]] void EmitTrick(const THrac& leader, const Card (&cards)[3],
                                      const THrac& winner);
     void Emit(const std::string& line);
     // A result line as a "result" event.
     void EmitResult(std::string_view line);
-    [[gnu::noinline]] void EmitResultAmount(std::string_view label, double amount);
-    [[gnu::noinline]] void EmitResultNumber(std::string_view label, int n);
+    // A result line written as an event and counted.
+    [[gnu::noinline]] void WriteResultLine(std::string_view text);
+    [[gnu::noinline]] void WriteResultAmount(std::string_view label, double amount);
+    [[gnu::noinline]] void WriteResultNumber(std::string_view label, int n);
     std::string PackText() const;
 
     bool events_;
@@ -126,6 +145,7 @@ private:
     Tally<std::pair<long long, long long>> calls_;  // all seats, seat 1
     long long produced_ = 0;
     int highestFlek_ = 0;
+    std::array<uint32_t, 4> heldAtPlay_{};  // by seat number: its hand as it played its card
 };
 
 // Whether the n cards are n different cards of the pack.
