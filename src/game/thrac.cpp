@@ -31,6 +31,7 @@ void THrac::Uncount(int slot) {
 
 void THrac::RecountHand() {
     strengthsPassed_ = 0;
+    differentCards_ = false;
     // Counted in locals: a store to slotOf_ (bytes) might alias the members.
     uint32_t held = 0;
     bool twice = false;
@@ -47,10 +48,30 @@ void THrac::RecountHand() {
     twice_ = twice;
 }
 
+void THrac::CountDealtHand(bool wholePack) {
+    differentCards_ = wholePack;
+    CountHeldHand();
+}
+
+void THrac::CountHeldHand() {
+    if (!differentCards_) return RecountHand();
+    uint32_t held = 0;
+    for (int i = 1; i <= 10; ++i) {
+        const unsigned index = unsigned(hand[i].suit * 8 + hand[i].rank - 7) % 32;
+        held |= 1u << index;
+        slotOf_[index] = uint8_t(i);
+    }
+    strengthsPassed_ = 0;
+    held_ = held;
+    twice_ = false;
+    assert(CountCards(held) == 10 && HandCacheAgrees() && "ten different cards, all held");
+}
+
 // With a card counted twice, taking one copy away must not forget the other: count afresh.
 void THrac::PutCard(int slot, const TKarta& card) {
     if (slot < 0 || slot >= int(hand.size())) return;
     strengthsPassed_ = 0;
+    differentCards_ = false;
     if (twice_) {
         hand[slot] = card;
         return RecountHand();
@@ -63,6 +84,7 @@ void THrac::PutCard(int slot, const TKarta& card) {
 void THrac::ClearHand() {
     for (int i = 1; i <= 12; ++i) hand[i] = TKarta{};
     strengthsPassed_ = 0;
+    differentCards_ = false;
     held_ = 0;
     twice_ = false;
 }
