@@ -37,13 +37,13 @@ bool THra::LayAwayTalon(THrac& d, int first, int second, uint8_t kind) {
     if (held != 12) return false;  // ten cards must stay
     talon[0] = d.hand[first].triple();
     talon[1] = d.hand[second].triple();
-    int x, y, dx, dy;
-    HandPlace(d.seatNo, x, y, dx, dy);
-    // The kept cards move down in place: a card never moves to a slot after its own. The place
-    // and the flags are read once into values of their own: the cards' own bytes might alias
-    // them for the compiler.
-    int left = x, top = y;
+    // The kept cards move down in place: a card never moves to a slot after its own. They need
+    // places only on a table somebody sees. The place and the flags are read once into values
+    // of their own: the cards' own bytes might alias them for the compiler.
     const bool shown = cardsShown_, backs = shown && !d.IsHuman();
+    int x = 0, y = 0, dx = 0, dy = 0;
+    if (shown) HandPlace(d.seatNo, x, y, dx, dy);
+    int left = x, top = y;
     int to = 0;
     for (int i = 1; i <= 12; ++i) {
         TKarta& k = d.hand[size_t(i)];
@@ -55,6 +55,7 @@ bool THra::LayAwayTalon(THrac& d, int first, int second, uint8_t kind) {
         TKarta& kept = d.hand[size_t(++to)];
         if (to != i) kept = k;
         kept.state = inHand;
+        if (!shown) continue;
         kept.left = left;
         kept.top = top;
         left += dx;

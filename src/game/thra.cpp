@@ -202,17 +202,28 @@ void THra::Deal() {
         const int count = order == 0 ? 12 : 10;
         const int gapAfter = order == 0 ? 7 : 0;  // the forehand's talon lies apart
         const uint8_t* position = kPosition[fullDeal][order];
-        int x, y, dx, dy;
-        HandPlace(seat->seatNo, x, y, dx, dy);
-        int left = x, top = y;  // values of their own, which the cards' bytes cannot alias
-        // The whole hand is written first and counted once.
-        for (int slot = 1; slot <= count; ++slot) {
-            TKarta& k = seat->hand[size_t(slot)];
-            NewCard(k, *seat, cards.pack[position[slot - 1]], left, top);
-            if (shown) ShowNewCard(k, humanForehand && slot <= gapAfter);
-            left += dx;
-            top += dy;
-            if (slot == gapAfter) left += dx, top += dy;
+        // The whole hand is written first and counted once. Nobody sees the table of a view
+        // that shows no cards: a card needs no place on it there.
+        if (shown) {
+            int x, y, dx, dy;
+            HandPlace(seat->seatNo, x, y, dx, dy);
+            int left = x, top = y;  // values of their own, which the cards' bytes cannot alias
+            for (int slot = 1; slot <= count; ++slot) {
+                TKarta& k = seat->hand[size_t(slot)];
+                NewCard(k, *seat, cards.pack[position[slot - 1]], left, top);
+                ShowNewCard(k, humanForehand && slot <= gapAfter);
+                left += dx;
+                top += dy;
+                if (slot == gapAfter) left += dx, top += dy;
+            }
+        } else {
+            for (int slot = 1; slot <= count; ++slot) {
+                TKarta& k = seat->hand[size_t(slot)];
+                k.owner = seat;
+                k.picture = NewPictureHandle();
+                k.SetTriple(cards.pack[position[slot - 1]]);
+                k.state = inHand;
+            }
         }
         static constexpr TKarta kEmpty{};
         for (int slot = count + 1; slot <= 12; ++slot) seat->hand[size_t(slot)] = kEmpty;
@@ -315,16 +326,16 @@ void THra::ShowSeatOneHand() {
 
 void THra::ShowHandFaceUp(THrac& s) {
     s.SortHand(rules().trideni);
+    if (!cardsShown_) return;  // the cards need places only on a table somebody sees
     int left, top, dx, dy;
     HandPlace(s.seatNo, left, top, dx, dy);
     // Read once: the cards' own bytes might alias these for the compiler.
     const int step = ColumnStep(), n = s.cardCount;
-    const bool shown = cardsShown_;
     for (int i = 1; i <= n; ++i) {
         TKarta& k = s.hand[i];
         k.left = 100 + i * step;
         k.top = top;
-        if (k.picture && shown) view_->ShowCardFace(k.picture, k.triple(), k.left, k.top);
+        if (k.picture) view_->ShowCardFace(k.picture, k.triple(), k.left, k.top);
     }
 }
 
