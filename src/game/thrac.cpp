@@ -287,18 +287,18 @@ void THrac::AnnounceMeld(const Card& k) {
     }
 }
 
+// The table's size is asked only where a place depends on it.
 void THrac::ResetMeldPlace() {
-    const int w = game->TableWidth();
-    const int h = game->TableHeight();
     switch (seatNo) {
         case 1:
-            meldX = int16_t(w - 320), meldY = int16_t(h - 200), meldDX = -10, meldDY = 0;
+            meldX = int16_t(game->TableWidth() - 320), meldY = int16_t(game->TableHeight() - 200);
+            meldDX = -10, meldDY = 0;
             break;
         case 2:
             meldX = 100, meldY = 130, meldDX = 0, meldDY = 10;
             break;
         default:
-            meldX = int16_t(w - 320), meldY = 130, meldDX = -10, meldDY = 0;
+            meldX = int16_t(game->TableWidth() - 320), meldY = 130, meldDX = -10, meldDY = 0;
             break;
     }
     meldShown = 0;
