@@ -58,13 +58,18 @@ uint32_t CardSetOf(const Card* cards, int n);
 constexpr uint8_t kSeven = 7, kTen = 10, kSpodek = 11, kSvrsek = 12, kKral = 13, kAce = 14;
 constexpr uint8_t kHearts = 0;  // Červené: the suit that HERCE makes dearer
 
-// By rank in the suit game: the ten and the ace move above the král.
-inline constexpr uint8_t kSuitGameStrength[16] = {0, 1, 2,  3,  4,  5,  6,  7,
-                                                  8, 9, 15, 11, 12, 13, 16, 15};
+// By rank in the suit game: the ten and the ace move above the král. Every byte has an entry
+// (the rank itself beyond 15), so a strength pass looks up without a test.
+inline constexpr auto kSuitGameStrength = [] {
+    std::array<uint8_t, 256> t{};
+    constexpr uint8_t kLow[16] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 15, 11, 12, 13, 16, 15};
+    for (int r = 0; r < 256; ++r) t[size_t(r)] = r < 16 ? kLow[r] : uint8_t(r);
+    return t;
+}();
 constexpr uint8_t CardStrength(uint8_t suit, uint8_t rank, uint8_t contractKind,
                                uint8_t trumpSuit) {
     if (contractKind != Barva) return rank;
-    const uint8_t strength = rank < 16 ? kSuitGameStrength[rank] : rank;
+    const uint8_t strength = kSuitGameStrength[rank];
     return suit == trumpSuit ? uint8_t(strength + 20) : strength;
 }
 inline int CardPoints(uint8_t rank) {

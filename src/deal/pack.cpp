@@ -6,7 +6,8 @@
 
 bool PackAndPile::PileToPack() {
     pack = pile;
-    return HasDuplicate(pack);
+    wholePack = CardSetOf(&pack[1], 32) == 0xFFFFFFFFu;
+    return !wholePack && HasDuplicate(pack);
 }
 
 bool PackAndPile::HasDuplicate(const std::array<Card, 33>& cards) {
@@ -53,8 +54,10 @@ bool PackAndPile::CutOne() {
 bool PackAndPile::Shuffle(uint8_t mode, int cuts, IRandom& random) {
     bool duplicate = false;
     if (mode == FullShuffleMode) {
+        // A drawn pack takes each card once: there is nothing to look for.
         FullShuffle(random);
-        duplicate = PileToPack();
+        pack = pile;
+        wholePack = true;
     } else if (mode == NoShuffle) {
         duplicate = PileToPack();
     } else {

@@ -21,6 +21,9 @@ struct PackAndPile {
     std::array<Card, 33> pack{};
     std::array<Card, 33> pile{};
     uint8_t pileCount = 0;
+    // The pack holds each of the 32 cards once: known after a shuffle or a look at the whole
+    // set, and kept by cuts. A dealt hand is then counted without checking its cards.
+    bool wholePack = false;
 
     void AddToPile(const Card& c) {
         ++pileCount;

@@ -26,7 +26,7 @@ struct TKarta {
     THrac* owner = nullptr;
     int picture = 0;  // the table picture's handle; 0 when the card has no picture
     uint8_t suit = 0, rank = 0, strength = 0;
-    int32_t left = 0, top = 0;
+    int32_t left = 0, top = 0;  // the place on the table, kept only for a view that shows cards
     uint8_t state = played;
 
     Card triple() const { return Card{suit, rank, strength}; }

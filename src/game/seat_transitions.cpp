@@ -37,11 +37,13 @@ bool THra::LayAwayTalon(THrac& d, int first, int second, uint8_t kind) {
     if (held != 12) return false;  // ten cards must stay
     talon[0] = d.hand[first].triple();
     talon[1] = d.hand[second].triple();
-    int left, top, dx, dy;
-    HandPlace(d.seatNo, left, top, dx, dy);
-    // The kept cards move down in place: a card never moves to a slot after its own. The flags
-    // are read once: the cards' own bytes might alias them for the compiler.
+    // The kept cards move down in place: a card never moves to a slot after its own. They need
+    // places only on a table somebody sees. The place and the flags are read once into values
+    // of their own: the cards' own bytes might alias them for the compiler.
     const bool shown = cardsShown_, backs = shown && !d.IsHuman();
+    int x = 0, y = 0, dx = 0, dy = 0;
+    if (shown) HandPlace(d.seatNo, x, y, dx, dy);
+    int left = x, top = y;
     int to = 0;
     for (int i = 1; i <= 12; ++i) {
         TKarta& k = d.hand[size_t(i)];
@@ -50,18 +52,22 @@ bool THra::LayAwayTalon(THrac& d, int first, int second, uint8_t kind) {
             if (k.picture && shown) view_->DestroyCardPicture(k.picture);
             continue;
         }
-        if (k.rank == 0) continue;  // an empty slot
-        ++to;
-        TKarta& kept = d.hand[size_t(to)];
+        TKarta& kept = d.hand[size_t(++to)];
         if (to != i) kept = k;
         kept.state = inHand;
-        kept.left = left + (to - 1) * dx;
-        kept.top = top + (to - 1) * dy;
+        if (!shown) continue;
+        kept.left = left;
+        kept.top = top;
+        left += dx;
+        top += dy;
         if (kept.picture && backs) view_->ShowCardBack(kept.picture, kept.left, kept.top);
     }
-    for (int i = to + 1; i <= 12; ++i) d.hand[size_t(i)] = TKarta{};
+    // All twelve slots held a card: the ten kept are in slots 1..10.
+    static constexpr TKarta kEmpty{};
+    d.hand[11] = kEmpty;
+    d.hand[12] = kEmpty;
     d.cardCount = 10;
-    d.RecountHand();
+    d.CountHeldHand();
     talonPending = false;
     if (kind != contractKind) {
         contractKind = kind;

@@ -169,6 +169,7 @@ void THra::Deal() {
     const RuleSet& r = rules();
     if (presetDeal_) {
         cards.pack = presetDeal_->first;
+        cards.wholePack = false;  // whatever it holds is dealt, and each hand counted after
         fullDeal = presetDeal_->second;
         cards.ClearPile();
         presetDeal_.reset();
@@ -194,27 +195,40 @@ void THra::Deal() {
                                                      {13, 14, 15, 16, 17, 18, 19, 20, 21, 22},
                                                      {23, 24, 25, 26, 27, 28, 29, 30, 31, 32}}};
     const bool humanForehand = forehand->IsHuman();
-    // Read once: the cards' own bytes might alias the flag for the compiler.
-    const bool shown = cardsShown_;
+    // Read once: the cards' own bytes might alias the flags for the compiler.
+    const bool shown = cardsShown_, wholePack = cards.wholePack;
     THrac* seat = forehand;
     for (int order = 0; order < 3; ++order, seat = seat->next) {
         const int count = order == 0 ? 12 : 10;
         const int gapAfter = order == 0 ? 7 : 0;  // the forehand's talon lies apart
         const uint8_t* position = kPosition[fullDeal][order];
-        int left, top, dx, dy;
-        HandPlace(seat->seatNo, left, top, dx, dy);
-        // The whole hand is written first and counted once.
-        for (int slot = 1; slot <= count; ++slot) {
-            TKarta& k = seat->hand[size_t(slot)];
-            NewCard(k, *seat, cards.pack[position[slot - 1]], left, top);
-            if (shown) ShowNewCard(k, humanForehand && slot <= gapAfter);
-            left += dx;
-            top += dy;
-            if (slot == gapAfter) left += dx, top += dy;
+        // The whole hand is written first and counted once. Nobody sees the table of a view
+        // that shows no cards: a card needs no place on it there.
+        if (shown) {
+            int x, y, dx, dy;
+            HandPlace(seat->seatNo, x, y, dx, dy);
+            int left = x, top = y;  // values of their own, which the cards' bytes cannot alias
+            for (int slot = 1; slot <= count; ++slot) {
+                TKarta& k = seat->hand[size_t(slot)];
+                NewCard(k, *seat, cards.pack[position[slot - 1]], left, top);
+                ShowNewCard(k, humanForehand && slot <= gapAfter);
+                left += dx;
+                top += dy;
+                if (slot == gapAfter) left += dx, top += dy;
+            }
+        } else {
+            for (int slot = 1; slot <= count; ++slot) {
+                TKarta& k = seat->hand[size_t(slot)];
+                k.owner = seat;
+                k.picture = NewPictureHandle();
+                k.SetTriple(cards.pack[position[slot - 1]]);
+                k.state = inHand;
+            }
         }
-        for (int slot = count + 1; slot <= 12; ++slot) seat->hand[size_t(slot)] = TKarta{};
+        static constexpr TKarta kEmpty{};
+        for (int slot = count + 1; slot <= 12; ++slot) seat->hand[size_t(slot)] = kEmpty;
         seat->cardCount = uint8_t(count);
-        seat->RecountHand();
+        seat->CountDealtHand(wholePack);
     }
 }
 
@@ -312,16 +326,16 @@ void THra::ShowSeatOneHand() {
 
 void THra::ShowHandFaceUp(THrac& s) {
     s.SortHand(rules().trideni);
+    if (!cardsShown_) return;  // the cards need places only on a table somebody sees
     int left, top, dx, dy;
     HandPlace(s.seatNo, left, top, dx, dy);
     // Read once: the cards' own bytes might alias these for the compiler.
     const int step = ColumnStep(), n = s.cardCount;
-    const bool shown = cardsShown_;
     for (int i = 1; i <= n; ++i) {
         TKarta& k = s.hand[i];
         k.left = 100 + i * step;
         k.top = top;
-        if (k.picture && shown) view_->ShowCardFace(k.picture, k.triple(), k.left, k.top);
+        if (k.picture) view_->ShowCardFace(k.picture, k.triple(), k.left, k.top);
     }
 }
 

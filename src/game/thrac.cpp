@@ -31,6 +31,7 @@ void THrac::Uncount(int slot) {
 
 void THrac::RecountHand() {
     strengthsPassed_ = 0;
+    differentCards_ = false;
     // Counted in locals: a store to slotOf_ (bytes) might alias the members.
     uint32_t held = 0;
     bool twice = false;
@@ -47,10 +48,30 @@ void THrac::RecountHand() {
     twice_ = twice;
 }
 
+void THrac::CountDealtHand(bool wholePack) {
+    differentCards_ = wholePack;
+    CountHeldHand();
+}
+
+void THrac::CountHeldHand() {
+    if (!differentCards_) return RecountHand();
+    uint32_t held = 0;
+    for (int i = 1; i <= 10; ++i) {
+        const unsigned index = unsigned(hand[i].suit * 8 + hand[i].rank - 7) % 32;
+        held |= 1u << index;
+        slotOf_[index] = uint8_t(i);
+    }
+    strengthsPassed_ = 0;
+    held_ = held;
+    twice_ = false;
+    assert(CountCards(held) == 10 && HandCacheAgrees() && "ten different cards, all held");
+}
+
 // With a card counted twice, taking one copy away must not forget the other: count afresh.
 void THrac::PutCard(int slot, const TKarta& card) {
     if (slot < 0 || slot >= int(hand.size())) return;
     strengthsPassed_ = 0;
+    differentCards_ = false;
     if (twice_) {
         hand[slot] = card;
         return RecountHand();
@@ -63,6 +84,7 @@ void THrac::PutCard(int slot, const TKarta& card) {
 void THrac::ClearHand() {
     for (int i = 1; i <= 12; ++i) hand[i] = TKarta{};
     strengthsPassed_ = 0;
+    differentCards_ = false;
     held_ = 0;
     twice_ = false;
 }
@@ -165,35 +187,40 @@ void THrac::SortHand(bool tenBeforeAce) {
 
 // Ten different cards, all held: the cache already holds them in the order of the sort (suits
 // from Kule down, each by rank; a suit game's ten moved up below the ace when the ten sorts
-// before it), so only the strengths need looking at. Answers false, having changed nothing,
-// when they do not rise within a suit as that order assumes.
+// before it), so each card's suit and rank come from its bit and only its strength is read
+// from its slot. Answers false, having changed nothing, when the strengths do not rise within
+// a suit as that order assumes.
 bool THrac::SortHeldHand(bool tenBeforeAce) {
     if (twice_ || CountCards(held_) != 10) return false;
+    // The suits' bytes swapped, Kule's lowest: the cards in the order of the sort are the bits
+    // from the lowest up, once a suit game's tens sit between the král and the ace.
+    uint32_t order = __builtin_bswap32(held_);
+    static constexpr uint8_t kRankBits[2][8] = {{0, 1, 2, 3, 4, 5, 6, 7}, {0, 1, 2, 4, 5, 6, 3, 7}};
     const bool tenUp = tenBeforeAce && game->contractKind == Barva;
-    // Rank bits in the order of a suit game's strengths: 7 8 9 spodek svršek král ten ace.
-    static constexpr uint8_t kRankBitAt[8] = {0, 1, 2, 4, 5, 6, 3, 7};
-    std::array<Card, 11> cards;
-    std::array<uint8_t, 11> bitOf;
-    int to = 1;
-    for (int suit = 3; suit >= 0; --suit) {
-        uint32_t ranks = (held_ >> (suit * 8)) & 0xFF;
-        if (tenUp) ranks = (ranks & 0x87) | ((ranks >> 1) & 0x38) | ((ranks << 3) & 0x40);
-        int last = -1;
-        for (; ranks && to <= 10; ranks &= ranks - 1) {
-            const int at = __builtin_ctz(ranks);
-            const int bit = suit * 8 + (tenUp ? kRankBitAt[at] : at);
-            const Card c = hand[slotOf_[size_t(bit)]].triple();
-            if (tenBeforeAce) {
-                if (c.strength <= last) return false;
-                last = c.strength;
-            }
-            bitOf[size_t(to)] = uint8_t(bit);
-            cards[size_t(to++)] = c;
+    if (tenUp)
+        order = (order & 0x87878787u) | ((order >> 1) & 0x38383838u) | ((order << 3) & 0x40404040u);
+    const uint8_t* rankBitAt = kRankBits[tenUp];
+    std::array<uint8_t, 11> bitOf, strengthOf;
+    int last = -1;  // the byte and strength of the card before, which must rise
+    for (int to = 1; to <= 10; ++to, order &= order - 1) {
+        const int at = __builtin_ctz(order);
+        const int bit = 24 - (at & ~7) + rankBitAt[at & 7];
+        const uint8_t strength = hand[slotOf_[size_t(bit)]].strength;
+        if (tenBeforeAce) {
+            const int key = (at & ~7) << 8 | strength;
+            if (key <= last) return false;
+            last = key;
         }
+        bitOf[size_t(to)] = uint8_t(bit);
+        strengthOf[size_t(to)] = strength;
     }
     for (int i = 1; i <= 10; ++i) {
-        hand[size_t(i)].SetTriple(cards[size_t(i)]);
-        slotOf_[bitOf[size_t(i)]] = uint8_t(i);
+        TKarta& k = hand[size_t(i)];
+        const int bit = bitOf[size_t(i)];
+        k.suit = uint8_t(bit / 8);
+        k.rank = uint8_t(bit % 8 + 7);
+        k.strength = strengthOf[size_t(i)];
+        slotOf_[size_t(bit)] = uint8_t(i);
     }
     return true;
 }
@@ -260,18 +287,18 @@ void THrac::AnnounceMeld(const Card& k) {
     }
 }
 
+// The table's size is asked only where a place depends on it.
 void THrac::ResetMeldPlace() {
-    const int w = game->TableWidth();
-    const int h = game->TableHeight();
     switch (seatNo) {
         case 1:
-            meldX = int16_t(w - 320), meldY = int16_t(h - 200), meldDX = -10, meldDY = 0;
+            meldX = int16_t(game->TableWidth() - 320), meldY = int16_t(game->TableHeight() - 200);
+            meldDX = -10, meldDY = 0;
             break;
         case 2:
             meldX = 100, meldY = 130, meldDX = 0, meldDY = 10;
             break;
         default:
-            meldX = int16_t(w - 320), meldY = 130, meldDX = -10, meldDY = 0;
+            meldX = int16_t(game->TableWidth() - 320), meldY = 130, meldDX = -10, meldDY = 0;
             break;
     }
     meldShown = 0;

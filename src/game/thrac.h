@@ -70,6 +70,11 @@ public:
     // Empties slots 1..12.
     void ClearHand();
     void RecountHand();
+    // RecountHand for a hand just dealt, all held (the forehand's talon in slots 11 and 12);
+    // `wholePack`: from a pack that held each of the 32 cards once.
+    void CountDealtHand(bool wholePack);
+    // RecountHand for slots 1..10 all held, as after laying the talon away.
+    void CountHeldHand();
     // Whether the cache agrees with the slots (what a test, or a debug build, checks).
     bool HandCacheAgrees() const;
     // The slot (0..12) of a card object of this hand; -1 for any other.
@@ -159,6 +164,9 @@ private:
     uint32_t held_ = 0;                 // the cards counted, as CardBit
     std::array<uint8_t, 32> slotOf_{};  // the first slot of each card counted
     bool twice_ = false;  // some card was counted in two slots: a pack that held it twice
+    // Slots 1..12 hold different cards of a whole pack, as dealt: a count of them needs no look
+    // at what each card is. Forgotten as soon as a slot is written otherwise.
+    bool differentCards_ = false;
     // What the last StrengthPass was made for (contract, trumps, cards), 0 once a slot has been
     // written since.
     uint32_t strengthsPassed_ = 0;

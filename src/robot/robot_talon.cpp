@@ -36,8 +36,7 @@ void TRobot::LayTalon() {
     laidAway_ = 0;
     talonSlots_ = {0, 0};
     if (g.contractKind == Barva) {
-        LaySuitTalon();
-        const bool seven = SevenWorthDeclaring();
+        const bool seven = LaySuitTalon();
         CloseHand();
         if (seven) g.sevenDeclared = true;
         // The hundred is judged on the ten cards kept: the marriage test only sees held cards.
@@ -57,23 +56,36 @@ void TRobot::LayTalon() {
 
 // The suit-game talon keeps trumps, tens and aces, and prefers to lay away short side suits
 // (making a void or a bare ace), then cards of long side suits, then any other card, and only
-// as a last resort low trumps.
-void TRobot::LaySuitTalon() {
+// as a last resort low trumps. Answers whether the seven is worth declaring: more than four
+// trumps kept, among them the seven.
+bool TRobot::LaySuitTalon() {
     const uint8_t trump = game->TrumpSuit();
     int count[4] = {};
+    uint32_t twelve = 0;  // the cards of the twelve slots, whatever their state
     for (int i = 1; i <= 12; ++i) {
         const TKarta& k = hand[i];
         const bool keep = k.suit == trump || k.rank == kTen || k.rank == kAce;
         SetCardState(i, keep ? talonKept : discardCandidate);
         ++count[k.suit];
+        twelve |= CardBit(k.suit, k.rank);
     }
+    auto among = [twelve](uint8_t suit, uint8_t rank) {
+        return (twelve & CardBit(suit, rank)) != 0;
+    };
+    // Every slot is kept, a candidate or laid away from here on: the cards of a suit still in
+    // the hand are its count less those laid away.
+    auto left = [&](uint8_t suit) {
+        int n = count[suit];
+        if (laidAway_ >= 1 && hand[talonSlots_[1]].suit == suit) --n;
+        if (laidAway_ >= 2 && hand[talonSlots_[0]].suit == suit) --n;
+        return n;
+    };
     for (uint8_t s = 0; s < 4 && laidAway_ < 2; ++s) {
         if (s == trump) continue;
         if (count[s] == 2) {
-            const bool marriage = HoldsAmongTwelve(s, kSvrsek) && HoldsAmongTwelve(s, kKral);
-            if (!marriage && !HoldsAmongTwelve(s, kTen) && !HoldsAmongTwelve(s, kAce))
-                LayAwaySuit(s);
-            if (HoldsAmongTwelve(s, kAce)) LayAwaySuit(s);  // the ace itself is kept
+            const bool marriage = among(s, kSvrsek) && among(s, kKral);
+            if (!marriage && !among(s, kTen) && !among(s, kAce)) LayAwaySuit(s);
+            if (among(s, kAce)) LayAwaySuit(s);  // the ace itself is kept
         } else if (count[s] == 1) {
             for (int i = 1; i <= 12; ++i)
                 if (hand[i].suit == s && hand[i].rank != kTen && hand[i].rank != kAce) LayAway(i);
@@ -82,15 +94,9 @@ void TRobot::LaySuitTalon() {
     for (int i = 1; i <= 12 && laidAway_ < 2; ++i) {
         const TKarta& k = hand[i];
         if (k.state != discardCandidate) continue;
-        int live = 0;
-        for (int j = 1; j <= 12; ++j)
-            if (hand[j].suit == k.suit &&
-                (hand[j].state == discardCandidate || hand[j].state == talonKept))
-                ++live;
         const bool marriageCard = (k.rank == kSvrsek || k.rank == kKral) &&
-                                  HoldsAmongTwelve(k.suit, kSvrsek) &&
-                                  HoldsAmongTwelve(k.suit, kKral);
-        if (live > 2 && !marriageCard) LayAway(i);
+                                  among(k.suit, kSvrsek) && among(k.suit, kKral);
+        if (left(k.suit) > 2 && !marriageCard) LayAway(i);
     }
     for (int i = 1; i <= 12 && laidAway_ < 2; ++i) LayAway(i);
     for (int i = 1; i <= 12 && laidAway_ < 2; ++i) {
@@ -99,17 +105,7 @@ void TRobot::LaySuitTalon() {
         SetCardState(i, discardCandidate);
         LayAway(i);
     }
-}
-
-// More than four trumps kept, among them the seven.
-bool TRobot::SevenWorthDeclaring() const {
-    const uint8_t trump = game->TrumpSuit();
-    int trumps = 0;
-    for (int i = 1; i <= 12; ++i) {
-        const TKarta& k = hand[i];
-        if (k.suit == trump && (k.state == discardCandidate || k.state == talonKept)) ++trumps;
-    }
-    return trumps > 4 && HoldsAmongTwelve(trump, kSeven);
+    return left(trump) > 4 && among(trump, kSeven);
 }
 
 // The first card laid away is the talon's second entry, the second card its first.

@@ -52,8 +52,7 @@ private:
     bool TakeOver(uint8_t kind);
 
     // --- talon (robot_talon.cpp) ---
-    void LaySuitTalon();
-    bool SevenWorthDeclaring() const;
+    bool LaySuitTalon();  // and whether the seven is worth declaring
     void LayAway(int slot);
     void LayAwaySuit(uint8_t suit);
     int TalonPick() const;

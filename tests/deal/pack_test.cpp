@@ -64,6 +64,27 @@ TEST(Pack, ShuffleModesPrepareThePackAndClearThePile) {
     EXPECT_TRUE(SameCard(p.pack[30], OrderedPack()[1]));
 }
 
+// Whether the pack holds each card once: a dealt hand is counted without a look when it does.
+TEST(Pack, ShufflingTellsWhetherThePackHoldsEachCardOnce) {
+    const struct {
+        uint8_t mode;
+        bool twice, whole;
+    } rows[] = {{FullShuffleMode, true, true},
+                {NoShuffle, false, true},
+                {CutOnly, false, true},
+                {NoShuffle, true, false},
+                {CutOnly, true, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(int(row.mode) * 10 + row.twice);
+        SeededRandom random(5);
+        PackAndPile p;
+        p.pile = OrderedPack();
+        if (row.twice) p.pile[17] = p.pile[3];
+        EXPECT_EQ(p.Shuffle(row.mode, 7, random), row.twice && !row.whole);
+        EXPECT_EQ(p.wholePack, row.whole);
+    }
+}
+
 TEST(Pack, PileKeepsOnlyTheFirstThirtyTwoCards) {
     PackAndPile p;
     for (int i = 0; i < 33; ++i) p.AddToPile(C(0, 7 + i % 8));

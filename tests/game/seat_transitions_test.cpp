@@ -87,6 +87,34 @@ TEST(TakeOver, TheTakerTakesUpTheTalonInTheNewContractAndLaysItsOwn) {
     EXPECT_FALSE(g.talonPending);
 }
 
+// A hand dealt from a pack of 32 different cards is counted without a look at each card; once a
+// slot is written otherwise (here a talon card made a twin of a kept one), laying the talon away
+// counts the ten kept afresh.
+TEST(LayAwayTalon, AHandDealtFromAWholePackIsCountedUntilASlotIsWrittenOtherwise) {
+    for (bool twin : {false, true}) {
+        SCOPED_TRACE(twin ? "a twin in the talon slots" : "as dealt");
+        TestTable t;
+        THra& g = *t.game;
+        t.rules.rules.michani = NoShuffle;
+        t.rules.rules.rozdani = AlwaysFull;
+        g.cards.pile = OrderedPack();
+        g.forehand = g.Seat(1);
+        g.NewGame();
+        for (int no = 1; no <= 3; ++no) EXPECT_TRUE(g.Seat(no)->HandCacheAgrees()) << no;
+        ScriptedSeat& d = t.seat(2);
+        const Card first = d.hand[1].triple();
+        if (twin) {
+            TKarta k = d.hand[11];
+            k.SetTriple(first);
+            d.PutCard(11, k);
+        }
+        ASSERT_TRUE(g.LayAwayTalon(d, 12, 2, Barva));
+        EXPECT_TRUE(d.HandCacheAgrees());
+        EXPECT_EQ(d.FindCard(first.suit, first.rank), 1);
+        EXPECT_EQ(CountCards(d.HeldCards()), twin ? 9 : 10);
+    }
+}
+
 TEST(TakeOver, TheHumanSeesTheTalonAndHisHandFaceUpAndLeadsAfterTheAnnouncements) {
     AnnouncedTable t;
     THra& g = *t.game;
