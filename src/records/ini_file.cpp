@@ -325,7 +325,7 @@ std::string IniFile::WrittenText() const {
     const std::string_view head = std::string_view(text).substr(start);
     const bool comment = !fileComment_ && !head.empty() && (head[0] == ';' || head[0] == '#');
     if (comment || head.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        text.insert(start, "\n");
+        text.insert(text.begin() + std::ptrdiff_t(start), '\n');
     }
     if (!trailingComments_.empty()) {
         text += (text.empty() || text == kByteOrderMark ? "" : "\n") + trailingComments_ + "\n";
