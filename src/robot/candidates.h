@@ -21,20 +21,6 @@ public:
         e_[++n_] = c;
         slot_[n_] = uint8_t(slot);
     }
-    // Adds the cards of those slots of the hand (bit i for slot i) in slot order.
-    template <class Hand>
-    void AddSlots(uint32_t slotSet, const Hand& hand) {
-        // Counted in a local: a byte stored into an entry might alias n_ for all the compiler
-        // knows, and it would store and reload n_ for every card.
-        int n = n_;
-        for (; slotSet; slotSet &= slotSet - 1) {
-            if (n == kCapacity) break;
-            const int slot = __builtin_ctz(slotSet);
-            e_[++n] = hand[size_t(slot)].triple();
-            slot_[n] = uint8_t(slot);
-        }
-        n_ = n;
-    }
     // The cards of those of the hand's slots 1..12 (bit i for slot i), in slot order, in place
     // of the entries: what every decision starts from, so it needs no room check.
     template <class Hand>

@@ -32,26 +32,26 @@ TEST(RobotCandidates, SearchesKeepTheEarliestOnATie) {
     EXPECT_EQ(CardCode(c[1]), "1_10");
 }
 
-// The chosen entry is played from its slot: filling keeps slot order up to the capacity, and
-// removals carry each entry's slot along with its card.
+// The chosen entry is played from its slot: a decision's list is the hand's slots in slot order,
+// in place of what was there, and removals carry each entry's slot along with its card.
 TEST(RobotCandidates, EntriesKeepTheirSlots) {
     std::array<TKarta, 13> hand{};
     for (int i = 1; i <= 12; ++i)
         hand[size_t(i)].SetTriple(Card{uint8_t(i % 4), uint8_t(7 + i % 8), 1});
     CandidateList c;
     c.Add(K("3_14"), 0);
-    c.AddSlots(1u << 9 | 1u << 2 | 1u << 5, hand);
-    c.Remove(3, kAce);
+    // Bits that are no slot of the hand are ignored.
+    c.SetSlots(1u << 14 | 1u << 9 | 1u << 5 | 1u << 2 | 1u, hand);
     ASSERT_EQ(c.size(), 3);
     EXPECT_EQ(CardCode(c[2]), "1_12");  // slot 5
-    EXPECT_EQ(c.SlotOf(1), 2);
-    EXPECT_EQ(c.SlotOf(3), 9);
-    c.AddSlots(0x1FFE, hand);
-    EXPECT_EQ(c.size(), CandidateList::kCapacity);
-    EXPECT_EQ(c.SlotOf(12), 9);
-    // A decision's list replaces what was there; bits that are no slot of the hand are ignored.
-    c.SetSlots(1u << 14 | 1u << 11 | 1u << 3 | 1u, hand);
+    c.Remove(2, 9);                     // slot 2's card
     ASSERT_EQ(c.size(), 2);
-    EXPECT_EQ(c.SlotOf(1), 3);
-    EXPECT_EQ(CardCode(c[2]), "3_10");  // slot 11
+    EXPECT_EQ(c.SlotOf(1), 5);
+    EXPECT_EQ(c.SlotOf(2), 9);
+    // A whole hand of twelve fills the list; nothing more is taken in.
+    c.SetSlots(0x1FFE, hand);
+    c.Add(K("3_14"), 0);
+    ASSERT_EQ(c.size(), CandidateList::kCapacity);
+    EXPECT_EQ(c.SlotOf(12), 12);
+    EXPECT_EQ(CardCode(c[11]), "3_10");  // slot 11
 }
