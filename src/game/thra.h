@@ -130,6 +130,12 @@ public:
     // the led suit; on a tie the earlier card. `single`, when given, says whether no other of
     // those cards is as strong (legal play always has a single best card).
     THrac* TrickWinner(int cards, bool* single = nullptr) const;
+    // What a card is worth in a trick led in `led`: its strength in the suit game; in betl and
+    // durch its rank in the led suit, and a card of another suit never takes the trick.
+    int TrickValue(const Card& c, uint8_t led) const {
+        if (contractKind == Barva) return c.strength;
+        return c.suit == led ? c.rank : 0;
+    }
     THrac* EvaluateTrick();
 
     // --- settlement ---

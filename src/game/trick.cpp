@@ -33,14 +33,14 @@ bool THra::PlayFromHand(THrac& s, int slot) {
     if (s.IsHuman()) humanMayPlay = false;
     Play(s, k, slot, bit);
     // The lead holds the trick, and a later card takes it only by beating the card holding it
-    // (on a tie the earlier card keeps it): TrickWinner's answer, kept card by card. In betl and
-    // durch only a higher card of the led suit beats, as the holding card is of that suit.
-    const Card& card = s.playedCard;
-    auto beats = [&](const Card& holding) {
-        if (contractKind == Barva) return card.strength > holding.strength;
-        return card.suit == trickLeader->playedCard.suit && card.rank > holding.rank;
-    };
-    if (cardsOnTable == 1 || beats(trickWinner->playedCard)) trickWinner = &s;
+    // (on a tie the earlier card keeps it): TrickWinner's answer, kept card by card.
+    if (cardsOnTable == 1) {
+        trickWinner = &s;
+    } else {
+        const uint8_t led = trickLeader->playedCard.suit;
+        if (TrickValue(s.playedCard, led) > TrickValue(trickWinner->playedCard, led))
+            trickWinner = &s;
+    }
     assert(trickWinner == TrickWinner(cardsOnTable) && "a trick set up by hand: use PlayStep");
     if (&s == declarer) declarerPlayed = true;
     return true;
@@ -115,17 +115,12 @@ THrac* THra::TrickWinner(int cards, bool* single) const {
     THrac* best = trickLeader;
     bool alone = true;
     const uint8_t led = trickLeader->playedCard.suit;
-    // In betl and durch a card of another suit never takes the trick, whatever it is.
-    auto value = [this, led](const Card& c) -> int {
-        if (contractKind == Barva) return c.strength;
-        return c.suit == led ? c.rank : 0;
-    };
     THrac* s = trickLeader;
     // At most two cards follow the lead: the loop is laid out whole.
 #pragma GCC unroll 2
     for (int i = 1; i < cards; ++i) {
         s = s->next;
-        const int v = value(s->playedCard), b = value(best->playedCard);
+        const int v = TrickValue(s->playedCard, led), b = TrickValue(best->playedCard, led);
         if (v > b) {
             best = s;
             alone = true;
